@@ -1,0 +1,41 @@
+#pragma once
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+#include "gfx/Bitmap.h"
+#include "sys/FileIo.h"
+
+namespace gfx {
+
+// The outcome of reading a picture: a bitmap, or the reason there is none.
+struct BmpResult {
+  std::optional<Bitmap> bitmap;
+  std::string error;
+  bool ok() const { return bitmap.has_value(); }
+};
+
+// Reads a Windows BMP from memory: 1, 4, 8, 16, 24 and 32 bits per pixel,
+// RLE4 and RLE8, bit-field masks, bottom-up and top-down, the OS/2 and V4/V5
+// headers. Every size in the file is checked against the data before it is
+// used, so a malformed file is an error, never a crash or an overread.
+BmpResult decodeBmp(std::string_view bytes);
+
+// Reads a BMP file named by a game path (see sys::resolvePath).
+BmpResult loadBmp(const std::string& gamePath);
+
+// Raised where a picture that must be there cannot be read; inside a runner
+// tick this ends the game, as a failed picture load always did.
+class PictureError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+Bitmap loadBmpOrThrow(const std::string& gamePath);
+
+// Encodes a bitmap as a 24-bit bottom-up BMP.
+std::string encodeBmp(const Bitmap& bitmap);
+// Writes a 24-bit BMP file through a temporary file.
+sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap);
+
+}  // namespace gfx

@@ -1,0 +1,166 @@
+#include "gfx/Text.h"
+
+#include <SDL_ttf.h>
+
+#include <cstdio>
+#include <map>
+#include <tuple>
+#include <vector>
+
+#include "gfx/Blend.h"
+
+namespace gfx::text {
+namespace {
+
+struct FontKey {
+  std::string file;
+  int height;
+  bool operator<(const FontKey& o) const { return std::tie(file, height) < std::tie(o.file, o.height); }
+};
+
+struct LineKey {
+  FontKey font;
+  TColor color;
+  std::string text;
+  bool operator<(const LineKey& o) const {
+    return std::tie(font, color, text) < std::tie(o.font, o.color, o.text);
+  }
+};
+
+class FontCache {
+ public:
+  ~FontCache() {
+    for (auto& [key, font] : fonts_)
+      if (font) TTF_CloseFont(font);
+    if (initialised_) TTF_Quit();
+  }
+
+  TTF_Font* get(const Font& f) {
+    if (!initialised_) {
+      if (TTF_Init() != 0) {
+        reportOnce(std::string("text: SDL_ttf cannot start: ") + TTF_GetError());
+        return nullptr;
+      }
+      initialised_ = true;
+    }
+    FontKey key{fontFileFor(f.Name, f.Bold), f.Height < 1 ? 1 : f.Height};
+    auto it = fonts_.find(key);
+    if (it != fonts_.end()) return it->second;
+    TTF_Font* font = TTF_OpenFont(key.file.c_str(), key.height);
+    if (!font) reportOnce("text: cannot open font " + key.file + ": " + TTF_GetError());
+    fonts_[key] = font;
+    return font;
+  }
+
+  const Bitmap* line(const Font& f, const std::string& text) {
+    TTF_Font* font = get(f);
+    if (!font || text.empty()) return nullptr;
+    LineKey key{{fontFileFor(f.Name, f.Bold), f.Height}, f.Color, text};
+    auto it = lines_.find(key);
+    if (it != lines_.end()) return &it->second;
+    if (lines_.size() > 1024) lines_.clear();  // captions change rarely; a full reset is enough
+    const SDL_Color c{static_cast<Uint8>(redOf(f.Color)), static_cast<Uint8>(greenOf(f.Color)),
+                      static_cast<Uint8>(blueOf(f.Color)), 255};
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, text.c_str(), c);
+    if (!rendered) return nullptr;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(rendered);
+    if (!argb) return nullptr;
+    Bitmap bmp(argb->w, argb->h, 0);
+    for (int y = 0; y < argb->h; ++y) {
+      const auto* src = reinterpret_cast<const Pixel*>(static_cast<const uint8_t*>(argb->pixels) +
+                                                       static_cast<size_t>(y) * argb->pitch);
+      std::copy_n(src, argb->w, bmp.row(y));
+    }
+    SDL_FreeSurface(argb);
+    return &(lines_[key] = std::move(bmp));
+  }
+
+ private:
+  void reportOnce(const std::string& message) {
+    if (reported_) return;
+    reported_ = true;
+    std::fprintf(stderr, "%s\n", message.c_str());
+  }
+
+  bool initialised_ = false;
+  bool reported_ = false;
+  std::map<FontKey, TTF_Font*> fonts_;
+  std::map<LineKey, Bitmap> lines_;
+};
+
+FontCache& cache() {
+  static FontCache instance;
+  return instance;
+}
+
+std::vector<std::string> wrapLines(const std::string& text, const Font& font, int width) {
+  std::vector<std::string> lines;
+  std::string current;
+  std::string word;
+  auto flushWord = [&]() {
+    if (word.empty()) return;
+    const std::string candidate = current.empty() ? word : current + " " + word;
+    if (!current.empty() && measure(candidate, font).width > width) {
+      lines.push_back(current);
+      current = word;
+    } else {
+      current = candidate;
+    }
+    word.clear();
+  };
+  for (char c : text) {
+    if (c == ' ') {
+      flushWord();
+    } else if (c == '\n') {
+      flushWord();
+      lines.push_back(current);
+      current.clear();
+    } else if (c != '\r') {
+      word += c;
+    }
+  }
+  flushWord();
+  if (!current.empty() || lines.empty()) lines.push_back(current);
+  return lines;
+}
+
+}  // namespace
+
+TextSize measure(const std::string& utf8, const Font& font) {
+  TTF_Font* f = cache().get(font);
+  if (!f) return {};
+  int w = 0, h = 0;
+  if (utf8.empty()) return {0, TTF_FontHeight(f)};
+  TTF_SizeUTF8(f, utf8.c_str(), &w, &h);
+  return {w, h};
+}
+
+int lineHeight(const Font& font) {
+  TTF_Font* f = cache().get(font);
+  return f ? TTF_FontHeight(f) : font.Height;
+}
+
+void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font,
+          const Rect& clip) {
+  if (const Bitmap* line = cache().line(font, utf8)) blendOnto(target, x, y, *line, clip);
+}
+
+void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font,
+             Align align, bool wrap, const Rect& clip) {
+  const std::vector<std::string> lines =
+      wrap ? wrapLines(utf8, font, box.width()) : std::vector<std::string>{utf8};
+  const Rect area = box.intersect(clip);
+  int y = box.top;
+  const int step = lineHeight(font);
+  for (const auto& line : lines) {
+    const int w = measure(line, font).width;
+    const int x = align == Align::Left    ? box.left
+                  : align == Align::Right ? box.right - w
+                                          : box.left + (box.width() - w) / 2;
+    draw(target, x, y, line, font, area);
+    y += step;
+  }
+}
+
+}  // namespace gfx::text

@@ -1,0 +1,63 @@
+#include "sys/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace sys {
+
+std::optional<std::string> readFile(const std::string& path, std::string* error, size_t maxBytes) {
+  auto fail = [&](const std::string& why) -> std::optional<std::string> {
+    if (error) *error = path + ": " + why;
+    return std::nullopt;
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return fail(std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return fail("not a regular file");
+  }
+  if (static_cast<size_t>(st.st_size) > maxBytes) {
+    ::close(fd);
+    return fail("file too large");
+  }
+  std::string data(static_cast<size_t>(st.st_size), '\0');
+  size_t got = 0;
+  while (got < data.size()) {
+    const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got += static_cast<size_t>(n);
+  }
+  ::close(fd);
+  data.resize(got);
+  return data;
+}
+
+IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
+  const std::string tmp = path + ".tmp" + std::to_string(::getpid());
+  FILE* f = std::fopen(tmp.c_str(), "wb");
+  if (!f) return {path + ": " + std::strerror(errno)};
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
+  const bool closed = std::fclose(f) == 0;
+  if (!written || !flushed || !closed) {
+    const std::string why = std::strerror(errno);
+    std::remove(tmp.c_str());
+    return {path + ": " + why};
+  }
+  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
+    const std::string why = std::strerror(errno);
+    std::remove(tmp.c_str());
+    return {path + ": " + why};
+  }
+  return {};
+}
+
+bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+}  // namespace sys

@@ -1,0 +1,101 @@
+#include "sys/TextList.h"
+
+#include "sys/Cp1252.h"
+
+namespace sys {
+
+namespace {
+const std::string kEmpty;
+}
+
+std::string TextList::get(int i) const {
+  if (i < 0 || i >= Count()) return {};
+  return lines_[static_cast<size_t>(i)];
+}
+
+const std::string& TextList::last() const { return lines_.empty() ? kEmpty : lines_.back(); }
+
+void TextList::set(int i, const std::string& line) {
+  if (i < 0 || i >= Count()) return;
+  lines_[static_cast<size_t>(i)] = line;
+  changed();
+}
+
+void TextList::add(const std::string& line) {
+  lines_.push_back(line);
+  changed();
+}
+
+void TextList::insert(int i, const std::string& line) {
+  if (i < 0) i = 0;
+  if (i > Count()) i = Count();
+  lines_.insert(lines_.begin() + i, line);
+  changed();
+}
+
+void TextList::remove(int i) {
+  if (i < 0 || i >= Count()) return;
+  lines_.erase(lines_.begin() + i);
+  changed();
+}
+
+void TextList::clear() {
+  if (lines_.empty()) return;
+  lines_.clear();
+  changed();
+}
+
+void TextList::assign(std::vector<std::string> lines) {
+  lines_ = std::move(lines);
+  changed();
+}
+
+int TextList::indexOf(const std::string& line) const {
+  for (int i = 0; i < Count(); ++i)
+    if (lines_[static_cast<size_t>(i)] == line) return i;
+  return -1;
+}
+
+void TextList::setText(const std::string& utf8) {
+  std::vector<std::string> lines;
+  std::string current;
+  for (size_t i = 0; i < utf8.size(); ++i) {
+    const char c = utf8[i];
+    if (c == '\r' || c == '\n') {
+      lines.push_back(std::move(current));
+      current.clear();
+      if (c == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') ++i;
+    } else {
+      current += c;
+    }
+  }
+  if (!current.empty()) lines.push_back(std::move(current));
+  assign(std::move(lines));
+}
+
+std::string TextList::text() const {
+  std::string out;
+  for (const auto& l : lines_) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+IoResult TextList::loadFromFile(const std::string& path) {
+  std::string error;
+  auto bytes = readFile(path, &error, size_t{256} << 20);
+  if (!bytes) return {error};
+  setText(cp1252ToUtf8(*bytes));
+  return {};
+}
+
+IoResult TextList::saveToFile(const std::string& path) const {
+  return writeFileAtomic(path, utf8ToCp1252(text()));
+}
+
+void TextList::changed() {
+  if (OnChange) OnChange();
+}
+
+}  // namespace sys

@@ -1,0 +1,56 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sys/FileIo.h"
+
+namespace sys {
+
+// An ordered list of text lines, as the game's memos and string lists are.
+// Lines are 0-based. Reading past the end (or before the start) yields empty
+// text and is not an error: many loops of the game read fixed ranges and rely
+// on it. Deleting a line that does not exist does nothing.
+class TextList {
+ public:
+  TextList() = default;
+  TextList(std::initializer_list<std::string> lines) : lines_(lines) {}
+
+  int Count() const { return static_cast<int>(lines_.size()); }
+  bool empty() const { return lines_.empty(); }
+  std::string operator[](int i) const { return get(i); }
+  std::string get(int i) const;
+  const std::string& last() const;  // empty text for an empty list
+  const std::vector<std::string>& lines() const { return lines_; }
+
+  void set(int i, const std::string& line);  // ignored outside the list
+  void add(const std::string& line);
+  // Inserts before line i; i == Count() appends; indexes beyond are clamped.
+  void insert(int i, const std::string& line);
+  void remove(int i);
+  void clear();
+  void assign(std::vector<std::string> lines);
+  int indexOf(const std::string& line) const;  // -1 if absent
+
+  // Splits text at CR LF, LF or CR; a final line end adds no empty line.
+  void setText(const std::string& utf8);
+  // Joins the lines, each followed by CR LF.
+  std::string text() const;
+
+  // Files are Windows-1252 with CR LF; lines are UTF-8 in memory. A failed
+  // load leaves the list as it was.
+  IoResult loadFromFile(const std::string& path);
+  IoResult saveToFile(const std::string& path) const;
+
+  // A free integer carried with the list (the frame cursor of Memo4, the
+  // held-item state of inventar).
+  int Tag = 0;
+  // Runs after every change of the content.
+  std::function<void()> OnChange;
+
+ private:
+  void changed();
+  std::vector<std::string> lines_;
+};
+
+}  // namespace sys

@@ -1,0 +1,29 @@
+#!/usr/bin/python3
+"""Builds the demo game's data: the pictures built into the executable and the
+data root the game plays from.
+
+    datagen.py resources OUTDIR         pictures the program carries inside itself
+    datagen.py build DATADIR GAMEDIR    the whole data root, from data/ and drawings
+    datagen.py --check GAMEDIR          lists every named file that is missing or unreadable
+"""
+import sys
+
+import resources
+import root
+
+
+def main(argv):
+    if len(argv) == 3 and argv[1] == "resources":
+        resources.build(argv[2])
+        return 0
+    if len(argv) == 4 and argv[1] == "build":
+        root.build(argv[2], argv[3])
+        return 0
+    if len(argv) == 3 and argv[1] == "--check":
+        return root.check(argv[2])
+    sys.stderr.write(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv))
