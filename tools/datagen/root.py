@@ -1,10 +1,31 @@
 """The data root of the demo game: the hand-written content of data/ converted
-to the game's file conventions (Windows-1252, CR LF), plus every drawn picture,
-synthesised sound and video."""
+to the game's file conventions (Windows-1252, CR LF), plus every picture,
+sound, piece of music and video the drawing modules make.
+
+Each drawing module offers build(gamedir), which writes its files, and
+expected_files(), the game paths it promises; --check tests those promises
+on a finished data root.
+"""
+import importlib
 import os
 import shutil
+import struct
+import sys
 
+# The modules that make the data root's files, in the order they run.
+MODULES = ["scenery_upper", "scenery_lower", "figures", "audio", "video", "voices"]
 TEXT_SUFFIXES = {".smx", ".dia", ".ani", ".sou", ".voi", ".txt"}
+
+
+def loaded_modules():
+    found = []
+    for name in MODULES:
+        try:
+            found.append(importlib.import_module(name))
+        except ModuleNotFoundError as e:
+            if e.name != name:
+                raise
+    return found
 
 
 def copy_text(src, dst):
@@ -17,14 +38,14 @@ def copy_text(src, dst):
         f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
 
 
-def build(datadir, gamedir):
-    os.makedirs(gamedir, exist_ok=True)
-    os.makedirs(os.path.join(gamedir, "savegames"), exist_ok=True)
+def copy_data(datadir, gamedir):
     for base, _dirs, files in os.walk(datadir):
         rel = os.path.relpath(base, datadir)
-        target = os.path.join(gamedir, rel)
+        target = os.path.normpath(os.path.join(gamedir, rel.lower()))
         os.makedirs(target, exist_ok=True)
         for name in files:
+            if name.startswith("."):
+                continue
             src = os.path.join(base, name)
             dst = os.path.join(target, name)
             if os.path.splitext(name)[1].lower() in TEXT_SUFFIXES:
@@ -33,5 +54,66 @@ def build(datadir, gamedir):
                 shutil.copyfile(src, dst)
 
 
+def build(datadir, gamedir):
+    os.makedirs(os.path.join(gamedir, "savegames"), exist_ok=True)
+    for module in loaded_modules():
+        module.build(gamedir)
+    # Hand-written content last, so it can replace anything generated.
+    copy_data(datadir, gamedir)
+
+
+def real_path(gamedir, game_path):
+    """The file a game path names, matching each part regardless of case."""
+    path = gamedir
+    for part in game_path.replace("\\", "/").strip("/").split("/"):
+        exact = os.path.join(path, part)
+        if os.path.exists(exact):
+            path = exact
+            continue
+        match = None
+        if os.path.isdir(path):
+            for name in os.listdir(path):
+                if name.lower() == part.lower():
+                    match = name
+                    break
+        path = os.path.join(path, match or part)
+    return path
+
+
+def problem(path):
+    """What is wrong with one file, or None."""
+    if not os.path.isfile(path):
+        return "missing"
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data:
+        return "empty"
+    ext = os.path.splitext(path)[1].lower()
+    if ext == ".bmp":
+        if data[:2] != b"BM" or len(data) < 54:
+            return "not a BMP"
+        _size, _r1, _r2, offset = struct.unpack("<IHHI", data[2:14])
+        width, height = struct.unpack("<ii", data[18:26])
+        if offset >= len(data) or width <= 0 or height == 0:
+            return "not a readable BMP"
+    elif ext == ".wav":
+        if data[:4] != b"RIFF" or data[8:12] != b"WAVE" or b"data" not in data:
+            return "not a WAV"
+    elif ext == ".mid":
+        if data[:4] != b"MThd" or b"MTrk" not in data:
+            return "not a MIDI file"
+    return None
+
+
 def check(gamedir):
+    bad = 0
+    for module in loaded_modules():
+        for game_path in module.expected_files():
+            why = problem(real_path(gamedir, game_path))
+            if why:
+                print(f"{game_path}: {why}")
+                bad += 1
+    if bad:
+        print(f"{bad} file(s) missing or unreadable", file=sys.stderr)
+        return 1
     return 0
