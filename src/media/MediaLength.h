@@ -10,9 +10,12 @@ struct LengthResult {
   bool ok() const { return error.empty(); }
 };
 
-// The playing time of a media file (a real path), read from the file itself:
-// a WAV file's header, a MIDI file's events with their tempo changes, a
-// video's container.
+// The playing time of a media file (a real path) in milliseconds, read from
+// the file itself: a WAV file's chunks, a MIDI file's events with their tempo
+// changes, any other file's container through FFmpeg. The kind is taken from
+// the file's first bytes, or from its extension where those say nothing
+// (so a ".wav" file that is not RIFF is an error, not a guess). Never throws;
+// every failure is a text that starts with the path.
 LengthResult mediaLength(const std::string& path);
 
 }  // namespace media

@@ -8,6 +8,9 @@
 namespace media {
 
 void SimulatedPlayer::Open() {
+  // A device lets go of its old file first, so a failed open leaves the
+  // player closed rather than still holding the previous file.
+  Close();
   const LengthResult r = mediaLength(sys::resolvePath(FileName));
   if (!r.ok()) throw MediaError("cannot open " + FileName + ": " + r.error);
   open_ = true;

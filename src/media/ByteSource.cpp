@@ -1,0 +1,51 @@
+#include "media/ByteSource.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace media {
+
+bool MemorySource::read(uint64_t offset, void* out, size_t n) const {
+  if (offset > bytes_.size() || n > bytes_.size() - offset) return false;
+  std::memcpy(out, bytes_.data() + offset, n);
+  return true;
+}
+
+FileSource::FileSource(const std::string& path) {
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd_ < 0) {
+    error_ = path + ": " + std::strerror(errno);
+    return;
+  }
+  struct stat st {};
+  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error_ = path + ": not a regular file";
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+  size_ = static_cast<uint64_t>(st.st_size);
+}
+
+FileSource::~FileSource() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+bool FileSource::read(uint64_t offset, void* out, size_t n) const {
+  if (fd_ < 0 || offset > size_ || n > size_ - offset) return false;
+  auto* dest = static_cast<char*>(out);
+  size_t got = 0;
+  while (got < n) {
+    const ssize_t r = ::pread(fd_, dest + got, n - got, static_cast<off_t>(offset + got));
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    got += static_cast<size_t>(r);
+  }
+  return true;
+}
+
+}  // namespace media

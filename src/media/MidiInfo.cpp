@@ -1,0 +1,216 @@
+#include "media/MidiInfo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "media/ByteSource.h"
+
+namespace media {
+namespace {
+
+constexpr uint32_t kDefaultTempo = 500000;  // microseconds per quarter: 120 bpm
+
+struct TempoChange {
+  uint64_t tick;
+  uint32_t usPerQuarter;
+};
+
+std::string hex(unsigned value) {
+  const char* digits = "0123456789ABCDEF";
+  return std::string("0x") + digits[(value >> 4) & 15] + digits[value & 15];
+}
+
+// Reads the events of one track chunk; positions in errors are file offsets.
+class TrackWalker {
+ public:
+  TrackWalker(std::string_view track, uint64_t fileOffset, int index)
+      : data_(reinterpret_cast<const unsigned char*>(track.data())),
+        size_(track.size()),
+        fileOffset_(fileOffset),
+        index_(index) {}
+
+  // Walks to the end-of-track event or the end of the chunk.
+  std::string walk(std::vector<TempoChange>& tempos) {
+    uint64_t tick = 0;
+    unsigned running = 0;
+    while (pos_ < size_) {
+      uint32_t delta = 0;
+      if (!readNumber(delta)) return error_;
+      tick += delta;
+      if (pos_ >= size_) return fail("an event time without an event");
+      const unsigned first = data_[pos_];
+      unsigned status = first;
+      if (first < 0x80) {
+        if (running == 0) return fail("a data byte without a running status");
+        status = running;
+      } else {
+        ++pos_;
+      }
+      if (status < 0xF0) {
+        running = status;
+        const unsigned kind = status & 0xF0;
+        if (!skip(kind == 0xC0 || kind == 0xD0 ? 1 : 2)) return fail("a truncated channel event");
+      } else if (status == 0xFF) {
+        if (pos_ >= size_) return fail("a truncated meta event");
+        const unsigned type = data_[pos_++];
+        uint32_t length = 0;
+        if (!readNumber(length)) return error_;
+        const size_t at = pos_;
+        if (!skip(length)) return fail("a meta event " + hex(type) + " longer than its track");
+        if (type == 0x2F) {
+          lastTick = tick;
+          return {};
+        }
+        if (type == 0x51) {
+          if (length != 3) return fail("a tempo event of " + std::to_string(length) + " bytes");
+          const uint32_t us = (data_[at] << 16) | (data_[at + 1] << 8) | data_[at + 2];
+          tempos.push_back({tick, us});
+        }
+      } else if (status == 0xF0 || status == 0xF7) {
+        uint32_t length = 0;
+        if (!readNumber(length)) return error_;
+        if (!skip(length)) return fail("a sysex event longer than its track");
+      } else {
+        return fail("an unexpected status byte " + hex(status));
+      }
+      lastTick = tick;
+    }
+    return {};
+  }
+
+  uint64_t lastTick = 0;
+
+ private:
+  // A variable-length number: 7 bits a byte, at most 4 bytes.
+  bool readNumber(uint32_t& value) {
+    value = 0;
+    for (int i = 0; i < 4; ++i) {
+      if (pos_ >= size_) {
+        error_ = where() + "a truncated variable-length number";
+        return false;
+      }
+      const unsigned b = data_[pos_++];
+      value = (value << 7) | (b & 0x7F);
+      if (!(b & 0x80)) return true;
+    }
+    error_ = where() + "a variable-length number longer than 4 bytes";
+    return false;
+  }
+
+  bool skip(size_t n) {
+    if (n > size_ - pos_) return false;
+    pos_ += n;
+    return true;
+  }
+
+  std::string where() const {
+    return "track " + std::to_string(index_ + 1) + ", offset " + std::to_string(fileOffset_ + pos_) + ": ";
+  }
+  std::string fail(const std::string& what) { return where() + what; }
+
+  const unsigned char* data_;
+  size_t size_;
+  uint64_t fileOffset_;
+  int index_;
+  size_t pos_ = 0;
+  std::string error_;
+};
+
+// Milliseconds from tick 0 to the given tick, following the tempo map of all
+// tracks. SMPTE time has a fixed tick length and ignores tempo events.
+std::string ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos, int64_t& ms) {
+  const int division = info.division;
+  if (division & 0x8000) {
+    const int fps = -static_cast<int8_t>(division >> 8);
+    const int ticksPerFrame = division & 0xFF;
+    if (fps != 24 && fps != 25 && fps != 29 && fps != 30)
+      return "an SMPTE division of " + std::to_string(fps) + " frames per second";
+    if (ticksPerFrame == 0) return "an SMPTE division of 0 ticks per frame";
+    const double framesPerSecond = fps == 29 ? 29.97 : fps;
+    ms = std::llround(static_cast<double>(info.lastTick) * 1000.0 / (framesPerSecond * ticksPerFrame));
+    return {};
+  }
+  if (division == 0) return "a division of 0 ticks per quarter note";
+
+  std::stable_sort(tempos.begin(), tempos.end(),
+                   [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
+  double us = 0;
+  uint64_t tick = 0;
+  uint32_t tempo = kDefaultTempo;
+  for (const auto& change : tempos) {
+    if (change.tick >= info.lastTick) break;
+    us += static_cast<double>(change.tick - tick) * tempo / division;
+    tick = change.tick;
+    tempo = change.usPerQuarter;
+  }
+  us += static_cast<double>(info.lastTick - tick) * tempo / division;
+  ms = std::llround(us / 1000.0);
+  return {};
+}
+
+// A RIFF RMID file carries the SMF in its 'data' chunk.
+std::string_view unwrapRmid(std::string_view bytes, std::string& error) {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  size_t pos = 12;
+  while (pos + 8 <= bytes.size()) {
+    const uint32_t size = le32(p + pos + 4);
+    if (size > bytes.size() - pos - 8) break;
+    if (bytes.compare(pos, 4, "data") == 0) return bytes.substr(pos + 8, size);
+    pos += 8 + size + (size & 1u);
+  }
+  error = "an RMID file without a complete 'data' chunk";
+  return {};
+}
+
+}  // namespace
+
+MidiResult readMidiInfo(std::string_view bytes) {
+  MidiResult result;
+  MidiInfo& info = result.info;
+  auto fail = [&](std::string why) {
+    result.error = std::move(why);
+    return result;
+  };
+
+  if (bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID") {
+    bytes = unwrapRmid(bytes, result.error);
+    if (!result.ok()) return result;
+  }
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  if (bytes.size() < 14 || bytes.substr(0, 4) != "MThd") return fail("not a MIDI file (no 'MThd' header)");
+  const uint32_t headerSize = be32(p + 4);
+  if (headerSize < 6) return fail("a MIDI header of " + std::to_string(headerSize) + " bytes");
+  if (headerSize > bytes.size() - 8) return fail("the MIDI header reaches past the end of the file");
+  info.format = be16(p + 8);
+  info.trackCount = be16(p + 10);
+  info.division = be16(p + 12);
+  if (info.format == 2) return fail("MIDI format 2 (independent sequences) is not supported");
+  if (info.format > 2) return fail("unknown MIDI format " + std::to_string(info.format));
+  if (info.trackCount == 0) return fail("a MIDI file without tracks");
+
+  std::vector<TempoChange> tempos;
+  uint64_t pos = 8 + uint64_t{headerSize};
+  for (int track = 0; track < info.trackCount;) {
+    if (pos + 8 > bytes.size())
+      return fail("the file ends after " + std::to_string(track) + " of " + std::to_string(info.trackCount) +
+                  " tracks");
+    const uint32_t size = be32(p + pos + 4);
+    const bool isTrack = bytes.compare(pos, 4, "MTrk") == 0;
+    if (size > bytes.size() - pos - 8)
+      return fail(std::string(isTrack ? "track " + std::to_string(track + 1) : "a chunk") + " at offset " +
+                  std::to_string(pos) + " reaches past the end of the file");
+    if (isTrack) {
+      TrackWalker walker(bytes.substr(pos + 8, size), pos + 8, track);
+      if (std::string why = walker.walk(tempos); !why.empty()) return fail(why);
+      info.lastTick = std::max(info.lastTick, walker.lastTick);
+      ++track;
+    }
+    pos += 8 + uint64_t{size};
+  }
+  info.tempoChanges = static_cast<int>(tempos.size());
+  if (std::string why = ticksToMs(info, std::move(tempos), info.lengthMs); !why.empty()) return fail(why);
+  return result;
+}
+
+}  // namespace media
