@@ -2,26 +2,53 @@
 
 #include <SDL.h>
 
+#include <climits>
+
+#include "gfx/BmpLayout.h"
+#include "gfx/BmpPixels.h"
 #include "sys/DataPath.h"
 
 namespace gfx {
+namespace {
 
-// First cut: SDL's codec alone. The checks in front of it follow.
+// SDL only knows masks that match one of its pixel formats (it refuses, for
+// instance, 32-bit pictures with red in the top byte) and reads the
+// alpha-bit-field compression as if it had none.
+bool sdlReads(const bmp::Layout& layout) {
+  if (layout.compression != bmp::Compression::BitFields) return true;
+  if (layout.rawCompression != 3) return false;
+  return SDL_MasksToPixelFormatEnum(layout.bitCount, layout.red.mask, layout.green.mask, layout.blue.mask,
+                                    layout.alphaMask) != SDL_PIXELFORMAT_UNKNOWN;
+}
+
+// Hands SDL exactly the bytes we checked: its reader cannot run past them,
+// and after our checks it finds nothing in them that makes it write or read
+// outside its own surface.
+BmpResult decodeWithSdl(const bmp::Layout& layout, std::string_view file) {
+  const std::string_view checked = file.substr(0, layout.dataEnd());
+  SDL_RWops* rw = SDL_RWFromConstMem(checked.data(), static_cast<int>(checked.size()));
+  SDL_Surface* surface = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+  if (!surface) return {std::nullopt, std::string("SDL cannot read the picture: ") + SDL_GetError()};
+  std::string error;
+  std::optional<Bitmap> bitmap = bmp::fromSurface(*surface, layout, &error);
+  SDL_FreeSurface(surface);
+  return {std::move(bitmap), std::move(error)};
+}
+
+}  // namespace
+
 BmpResult decodeBmp(std::string_view bytes) {
-  SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
-  SDL_Surface* s = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
-  if (!s) return {std::nullopt, std::string("not a readable BMP: ") + SDL_GetError()};
-  SDL_Surface* argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
-  SDL_FreeSurface(s);
-  if (!argb) return {std::nullopt, SDL_GetError()};
-  Bitmap b(argb->w, argb->h);
-  for (int y = 0; y < argb->h; ++y) {
-    const auto* src = reinterpret_cast<const Pixel*>(static_cast<const uint8_t*>(argb->pixels) +
-                                                     static_cast<size_t>(y) * argb->pitch);
-    for (int x = 0; x < argb->w; ++x) b.row(y)[x] = src[x] | 0xFF000000u;
+  if (bytes.size() > static_cast<size_t>(INT_MAX))
+    return {std::nullopt, "the file is too large for a picture"};
+  std::string error;
+  const std::optional<bmp::Layout> layout = bmp::parseLayout(bytes, &error);
+  if (!layout) return {std::nullopt, error};
+  if (layout->compression == bmp::Compression::Rle8 || layout->compression == bmp::Compression::Rle4) {
+    error = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes));
+    if (!error.empty()) return {std::nullopt, error};
   }
-  SDL_FreeSurface(argb);
-  return {std::move(b), {}};
+  if (!sdlReads(*layout)) return {bmp::decodeBitFields(*layout, bytes), {}};
+  return decodeWithSdl(*layout, bytes);
 }
 
 BmpResult loadBmp(const std::string& gamePath) {
@@ -40,9 +67,9 @@ Bitmap loadBmpOrThrow(const std::string& gamePath) {
 }
 
 std::string encodeBmp(const Bitmap& bitmap) {
-  const int w = bitmap.width(), h = bitmap.height();
-  const int rowBytes = (w * 3 + 3) & ~3;
-  const uint32_t imageSize = static_cast<uint32_t>(rowBytes) * static_cast<uint32_t>(h);
+  const size_t w = static_cast<size_t>(bitmap.width()), h = static_cast<size_t>(bitmap.height());
+  const size_t rowBytes = (w * 3 + 3) & ~size_t{3};
+  const size_t imageSize = rowBytes * h;
   std::string out(54 + imageSize, '\0');
   auto put16 = [&](size_t at, uint16_t v) {
     out[at] = static_cast<char>(v & 0xFF);
@@ -60,13 +87,13 @@ std::string encodeBmp(const Bitmap& bitmap) {
   put32(22, static_cast<uint32_t>(h));
   put16(26, 1);
   put16(28, 24);
-  put32(34, imageSize);
+  put32(34, static_cast<uint32_t>(imageSize));
   put32(38, 2835);
   put32(42, 2835);
-  for (int y = 0; y < h; ++y) {
-    const Pixel* src = bitmap.row(h - 1 - y);
-    char* dst = out.data() + 54 + static_cast<size_t>(y) * rowBytes;
-    for (int x = 0; x < w; ++x) {
+  for (size_t y = 0; y < h; ++y) {
+    const Pixel* src = bitmap.row(static_cast<int>(h - 1 - y));
+    char* dst = out.data() + 54 + y * rowBytes;
+    for (size_t x = 0; x < w; ++x) {
       dst[3 * x] = static_cast<char>(src[x] & 0xFF);
       dst[3 * x + 1] = static_cast<char>((src[x] >> 8) & 0xFF);
       dst[3 * x + 2] = static_cast<char>((src[x] >> 16) & 0xFF);
@@ -76,6 +103,9 @@ std::string encodeBmp(const Bitmap& bitmap) {
 }
 
 sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap) {
+  // A BMP cannot hold an empty picture; writing one would leave a file that
+  // no reader, ours included, accepts.
+  if (bitmap.empty()) return {gamePath + ": cannot save an empty picture as BMP"};
   return sys::writeFileAtomic(sys::resolvePath(gamePath), encodeBmp(bitmap));
 }
 

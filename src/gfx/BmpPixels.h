@@ -1,0 +1,23 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "gfx/Bitmap.h"
+#include "gfx/BmpLayout.h"
+
+struct SDL_Surface;
+
+namespace gfx::bmp {
+
+// Decodes uncompressed 16- or 32-bit pixels with the layout's masks straight
+// from the file (for the masks SDL has no pixel format for). The layout must
+// come from parseLayout on the same bytes.
+Bitmap decodeBitFields(const Layout& layout, std::string_view file);
+
+// Turns the surface SDL read into an opaque bitmap: palette indices through the
+// file's own palette (an index past its end is an error), packed pixels
+// through the surface's masks with proper scaling of narrow channels.
+std::optional<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layout, std::string* error);
+
+}  // namespace gfx::bmp
