@@ -23,7 +23,9 @@ class VirtualClock final : public Clock {
   void advanceTo(int64_t ms) {
     if (ms > now_) now_ = ms;
   }
-  void advanceBy(int64_t ms) { now_ += ms; }
+  void advanceBy(int64_t ms) {
+    if (ms > 0) now_ += ms;
+  }
 
  private:
   int64_t now_ = 0;

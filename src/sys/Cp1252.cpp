@@ -42,6 +42,7 @@ int codePointToByte(char32_t cp) {
 }
 
 // Decodes one UTF-8 sequence at s[i]; returns its length, or 0 if malformed.
+// Over-long forms, surrogates and values past U+10FFFF are malformed too.
 int decodeUtf8(std::string_view s, size_t i, char32_t& cp) {
   const auto b0 = static_cast<unsigned char>(s[i]);
   int len = b0 < 0x80 ? 1 : (b0 >> 5) == 6 ? 2 : (b0 >> 4) == 14 ? 3 : (b0 >> 3) == 30 ? 4 : 0;
@@ -52,6 +53,8 @@ int decodeUtf8(std::string_view s, size_t i, char32_t& cp) {
     if ((b & 0xC0) != 0x80) return 0;
     cp = (cp << 6) | (b & 0x3F);
   }
+  constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kSmallest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return 0;
   return len;
 }
 

@@ -30,7 +30,12 @@ std::optional<std::string> readFile(const std::string& path, std::string* error,
   while (got < data.size()) {
     const ssize_t n = ::read(fd, data.data() + got, data.size() - got);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      const std::string why = std::strerror(errno);
+      ::close(fd);
+      return fail(why);
+    }
+    if (n == 0) break;  // the file shrank while we read it
     got += static_cast<size_t>(n);
   }
   ::close(fd);

@@ -5,7 +5,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
 namespace sys {
+namespace {
+
+// The kernel's estimate of memory that is free for new programs, page cache
+// included (Windows counts its cache as available too); 0 if unknown.
+uint64_t availableBytesFromMeminfo() {
+  std::ifstream meminfo("/proc/meminfo");
+  std::string line;
+  unsigned long long kib = 0;
+  while (std::getline(meminfo, line))
+    if (std::sscanf(line.c_str(), "MemAvailable: %llu kB", &kib) == 1) return kib * 1024;
+  return 0;
+}
+
+}  // namespace
 
 MemoryStatus memoryStatus() {
   struct sysinfo info {};
@@ -13,7 +31,9 @@ MemoryStatus memoryStatus() {
   if (::sysinfo(&info) != 0) return status;
   const uint64_t unit = info.mem_unit ? info.mem_unit : 1;
   const uint64_t total = info.totalram * unit;
-  const uint64_t available = (info.freeram + info.bufferram) * unit;
+  uint64_t available = availableBytesFromMeminfo();
+  if (available == 0) available = (info.freeram + info.bufferram) * unit;
+  available = std::min(available, total);
   status.totalPhysicalBytes = total;
   if (total > 0) status.memoryLoadPercent = static_cast<int>(100 - available * 100 / total);
   return status;
@@ -22,7 +42,8 @@ MemoryStatus memoryStatus() {
 DriveType driveType(const std::string& path) {
   struct statfs fs {};
   if (::statfs(path.c_str(), &fs) != 0) return DriveType::Other;
-  switch (static_cast<uint64_t>(fs.f_type)) {
+  // The magic numbers are 32-bit; f_type is a signed word whose width varies.
+  switch (static_cast<uint32_t>(fs.f_type)) {
     case 0x6969:      // NFS
     case 0x517B:      // SMB
     case 0xFF534D42:  // CIFS

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "sys/FileIo.h"
+
+using sys_test::readAll;
+using sys_test::TempDir;
+
+namespace {
+
+TEST(FileIo, AtomicWriteReplacesTheOldFileWholeAndLeavesNoTempFile) {
+  TempDir dir;
+  const std::string path = dir.write("optionsNT.pre", std::string(10000, 'a'));
+  ASSERT_TRUE(sys::writeFileAtomic(path, "kurz\r\n").ok());
+  EXPECT_EQ(readAll(path), "kurz\r\n");
+  EXPECT_EQ(dir.entryCount(), 1);
+
+  const std::string binary("\0\x01\xFF\r\n", 5);
+  ASSERT_TRUE(sys::writeFileAtomic(dir.file("new.kvt"), binary).ok());
+  EXPECT_EQ(readAll(dir.file("new.kvt")), binary);
+  EXPECT_EQ(dir.entryCount(), 2);
+}
+
+TEST(FileIo, AFailedAtomicWriteKeepsWhatWasThere) {
+  TempDir dir;
+  const auto missingDir = sys::writeFileAtomic(dir.file("fehlt/x.txt"), "x");
+  EXPECT_FALSE(missingDir.ok());
+  EXPECT_NE(missingDir.error.find("fehlt/x.txt"), std::string::npos) << missingDir.error;
+
+  // A directory in the way cannot be replaced by a file.
+  dir.write("savegames/keep.kvt", "alt");
+  EXPECT_FALSE(sys::writeFileAtomic(dir.file("savegames"), "neu").ok());
+  EXPECT_EQ(readAll(dir.file("savegames/keep.kvt")), "alt");
+  EXPECT_EQ(dir.entryCount(), 1) << "the temporary file is gone";
+}
+
+TEST(FileIo, ReadFileRefusesWhatItCannotReadWhole) {
+  TempDir dir;
+  std::string error;
+  EXPECT_EQ(sys::readFile(dir.write("a.txt", "abc"), &error), "abc");
+  EXPECT_EQ(sys::readFile(dir.write("empty.txt", ""), &error), "");
+  EXPECT_FALSE(sys::readFile(dir.file("missing.txt"), &error));
+  EXPECT_NE(error.find("missing.txt"), std::string::npos);
+  EXPECT_FALSE(sys::readFile(dir.path(), &error));
+  EXPECT_FALSE(sys::readFile(dir.write("big.txt", std::string(100, 'x')), &error, 99));
+  EXPECT_NE(error.find("too large"), std::string::npos);
+  EXPECT_TRUE(sys::removeFile(dir.file("big.txt")));
+  EXPECT_FALSE(sys::removeFile(dir.file("big.txt")));
+}
+
+}  // namespace
