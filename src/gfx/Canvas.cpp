@@ -9,6 +9,11 @@ void Canvas::draw(int x, int y, const Bitmap& src) {
 }
 
 void Canvas::drawTransparent(int x, int y, const Bitmap& src, TColor transparent) {
+  if (&src == target_) {  // copying within one picture reads the picture as it was
+    const Bitmap original = src;
+    drawTransparent(x, y, original, transparent);
+    return;
+  }
   const Rect area = Rect::xywh(x, y, src.width(), src.height()).intersect(clip());
   if (area.empty()) return;
   const Pixel key = toPixel(transparent) & 0x00FFFFFFu;
@@ -23,6 +28,11 @@ void Canvas::drawTransparent(int x, int y, const Bitmap& src, TColor transparent
 
 void Canvas::copyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
   if (dst.empty() || srcRect.empty()) return;
+  if (&src == target_) {
+    const Bitmap original = src;
+    copyRect(dst, original, srcRect);
+    return;
+  }
   const Rect area = dst.intersect(clip());
   if (area.empty()) return;
   const int dw = dst.width(), dh = dst.height();
@@ -53,6 +63,11 @@ void Canvas::copyRectSmooth(const Rect& dst, const Bitmap& src, const Rect& srcR
     copyRect(dst, src, srcRect);
     return;
   }
+  if (&src == target_) {
+    const Bitmap original = src;
+    copyRectSmooth(dst, original, srcRect);
+    return;
+  }
   const Rect area = dst.intersect(clip());
   const int dw = dst.width(), dh = dst.height();
   for (int ty = area.top; ty < area.bottom; ++ty) {
@@ -61,16 +76,18 @@ void Canvas::copyRectSmooth(const Rect& dst, const Bitmap& src, const Rect& srcR
     for (int tx = area.left; tx < area.right; ++tx) {
       const int x0 = srcRect.left + (tx - dst.left) * srcRect.width() / dw;
       const int x1 = std::max(x0 + 1, srcRect.left + (tx - dst.left + 1) * srcRect.width() / dw);
+      // Only source pixels inside the picture count; a target pixel with none
+      // keeps its colour, as in a plain copy.
       uint32_t r = 0, g = 0, b = 0, n = 0;
-      for (int sy = y0; sy < y1; ++sy)
-        for (int sx = x0; sx < x1; ++sx) {
-          const Pixel p = src.pixel(sx, sy);
+      for (int sy = std::max(y0, 0); sy < std::min(y1, src.height()); ++sy)
+        for (int sx = std::max(x0, 0); sx < std::min(x1, src.width()); ++sx) {
+          const Pixel p = src.row(sy)[sx];
           r += (p >> 16) & 0xFF;
           g += (p >> 8) & 0xFF;
           b += p & 0xFF;
           ++n;
         }
-      target_->setPixel(tx, ty, 0xFF000000u | ((r / n) << 16) | ((g / n) << 8) | (b / n));
+      if (n > 0) target_->setPixel(tx, ty, 0xFF000000u | ((r / n) << 16) | ((g / n) << 8) | (b / n));
     }
   }
   changed();

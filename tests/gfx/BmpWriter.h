@@ -16,12 +16,12 @@ struct BmpSpec {
   uint32_t compression = 0;  // 0 none, 1 RLE8, 2 RLE4, 3 bit fields
   uint32_t headerSize = 40;  // 12, 40, 52, 56, 108 or 124
   bool topDown = false;
-  std::vector<gfx::Pixel> palette;  // written as blue, green, red (, 0)
-  std::array<uint32_t, 3> masks{};  // red, green, blue for compression 3
+  std::vector<gfx::Pixel> palette{};  // written as blue, green, red (, 0)
+  std::array<uint32_t, 3> masks{};    // red, green, blue for compression 3
   // One value per pixel, top row first: a palette index, or the packed pixel
   // (0xRRGGBB for 24 bits). Ignored for RLE, which takes `rle` as its data.
-  std::vector<uint32_t> values;
-  std::string rle;
+  std::vector<uint32_t> values{};
+  std::string rle{};
 };
 
 std::string writeBmp(const BmpSpec& spec);
