@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -52,7 +53,10 @@ int64_t scannedMs(AVFormatContext* ctx) {
   while (av_read_frame(ctx, packet) >= 0) {
     const auto i = static_cast<size_t>(packet->stream_index);
     const int64_t time = packet->dts != AV_NOPTS_VALUE ? packet->dts : packet->pts;
-    if (i < first.size() && time != AV_NOPTS_VALUE) {
+    // Times near the ends of the 64-bit range are damage, not video.
+    const bool usable = time != AV_NOPTS_VALUE && time > INT64_MIN / 4 && time < INT64_MAX / 4 &&
+                        packet->duration < INT64_MAX / 4;
+    if (i < first.size() && usable) {
       const AVRational base = ctx->streams[i]->time_base;
       const int64_t from = av_rescale_q(time, base, AV_TIME_BASE_Q);
       const int64_t to = av_rescale_q(time + std::max<int64_t>(packet->duration, 0), base, AV_TIME_BASE_Q);
@@ -72,10 +76,15 @@ int64_t scannedMs(AVFormatContext* ctx) {
 LengthResult lengthOf(AVFormatContext* ctx) {
   if (ctx->nb_streams == 0) return {0, "no audio or video stream"};
   if (isStillPicture(ctx)) return {0, "a still picture, not a video"};
+  const int64_t estimateMs =
+      ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0 ? (ctx->duration + 500) / 1000 : -1;
   if (ctx->duration_estimation_method != AVFMT_DURATION_FROM_STREAM) {
-    if (const int64_t ms = scannedMs(ctx); ms > 0) return {ms, {}};
+    // A time stamp that jumps far ahead in a damaged file must not stretch
+    // the video beyond all reason; then FFmpeg's estimate stands.
+    const int64_t ms = scannedMs(ctx);
+    if (ms > 0 && (estimateMs < 0 || ms <= 2 * estimateMs + 1000)) return {ms, {}};
   }
-  if (ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0) return {(ctx->duration + 500) / 1000, {}};
+  if (estimateMs >= 0) return {estimateMs, {}};
   if (const int64_t ms = longestStreamMs(ctx); ms >= 0) return {ms, {}};
   return {0, "the container gives no duration"};
 }
