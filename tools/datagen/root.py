@@ -12,6 +12,8 @@ import shutil
 import struct
 import sys
 
+import root_checks
+
 # The modules that make the data root's files, in the order they run.
 MODULES = ["scenery_upper", "scenery_lower", "figures", "audio", "video", "voices"]
 TEXT_SUFFIXES = {".smx", ".dia", ".ani", ".sou", ".voi", ".txt"}
@@ -96,13 +98,46 @@ def problem(path):
         width, height = struct.unpack("<ii", data[18:26])
         if offset >= len(data) or width <= 0 or height == 0:
             return "not a readable BMP"
-    elif ext == ".wav":
-        if data[:4] != b"RIFF" or data[8:12] != b"WAVE" or b"data" not in data:
-            return "not a WAV"
-    elif ext == ".mid":
-        if data[:4] != b"MThd" or b"MTrk" not in data:
-            return "not a MIDI file"
+    else:
+        return root_checks.media_problem(path, data)
     return None
+
+
+def text_problems(gamedir):
+    """Problems of the command scripts, the dialogue source and the voice
+    databases, as (game path, problem) pairs."""
+    out = []
+
+    def exists(game_path):
+        return problem(real_path(gamedir, game_path)) is None
+
+    def lines_of(game_path):
+        with open(real_path(gamedir, game_path), "rb") as f:
+            return root_checks.script_lines(f.read())
+
+    scripts = real_path(gamedir, "\\source\\scripts")
+    names = sorted(os.listdir(scripts)) if os.path.isdir(scripts) else []
+    for name in names:
+        if os.path.splitext(name)[1].lower() not in (".smx", ".dia"):
+            continue
+        game_path = "\\source\\scripts\\" + name
+        try:
+            found = root_checks.script_problems(lines_of(game_path), exists)
+        except (ValueError, UnicodeError) as e:
+            found = [str(e)]
+        out += [(game_path, why) for why in found]
+    checks = [("\\source\\dialogs\\dialogs.sou", root_checks.dialog_source_problems),
+              ("\\source\\voice\\voice.voi", lambda lines: root_checks.voice_problems(lines, exists)),
+              ("\\source\\voice\\voice2.voi", lambda lines: root_checks.voice_problems(lines, exists))]
+    for game_path, check_lines in checks:
+        if problem(real_path(gamedir, game_path)):
+            continue  # reported as missing by the module that promises it
+        try:
+            found = check_lines(lines_of(game_path))
+        except (ValueError, UnicodeError) as e:
+            found = [str(e)]
+        out += [(game_path, why) for why in found]
+    return out
 
 
 def check(gamedir):
@@ -113,7 +148,11 @@ def check(gamedir):
             if why:
                 print(f"{game_path}: {why}")
                 bad += 1
+    for game_path, why in text_problems(gamedir):
+        print(f"{game_path}: {why}")
+        bad += 1
     if bad:
-        print(f"{bad} file(s) missing or unreadable", file=sys.stderr)
+        print(f"{bad} problem(s): files missing or unreadable, or scripts that would misbehave",
+              file=sys.stderr)
         return 1
     return 0

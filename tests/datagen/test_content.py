@@ -1,0 +1,230 @@
+"""Unit tests of datagen's music, effects and script checks, and a lint of the
+hand-written scripts of data/ against the rules that keep the game from
+hanging. Run with tools/datagen on the Python path."""
+import os
+import struct
+import tempfile
+import unittest
+
+import audio
+import audio_midi
+import root
+import root_checks
+import voices
+from audio_synth import silence, write_wav
+
+REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPTS = os.path.join(REPO, "data", "source", "scripts")
+
+
+def lint(lines, existing=()):
+    return root_checks.script_problems(lines, lambda p: p in existing)
+
+
+class ScriptCheckTest(unittest.TestCase):
+    def test_accepts_a_well_formed_exit(self):
+        lines = ["walking to", "500", "play wav effect", "\\sound\\effects\\doorclose.wav",
+                 "goto room", "1", "jump to", "440", "look left", "say", "Kroxl", "Da.", "wait for talk"]
+        self.assertEqual(lint(lines, {"\\sound\\effects\\doorclose.wav"}), [])
+
+    def test_finds_the_lines_that_hang_or_break_the_queue(self):
+        cases = {
+            "empty": (["look left", "", "look right"], "stops the queue"),
+            "blank": (["look left", " "], "stops the queue"),
+            "unknown": (["walking  to", "5"], "unknown command"),
+            "number": (["jump to", "abc"], "needs a number"),
+            "operand missing": (["say", "Kroxl"], "lacks its operand"),
+            "no jump": (["goto room", "3", "look left"], "not followed by 'jump to'"),
+            "lonely wait": (["look left", "wait for talk"], "not directly after a 'say'"),
+            "dialog wait": (["open dialog", "say", "Franz", "Na?", "wait for talk"], "dialogue mode"),
+            "missing file": (["play music", "\\sound\\music\\nix.mid"], "missing file"),
+            "schirm number": (["change", "schirm", "x"], "needs a number"),
+        }
+        for name, (lines, expected) in cases.items():
+            with self.subTest(name):
+                found = lint(lines)
+                self.assertTrue(any(expected in why for why in found), found)
+
+    def test_change_with_a_number_consumes_three_lines(self):
+        self.assertEqual(lint(["change", "schirm", "4", "change", "schirm", "0", "look left"]), [])
+
+    def test_goto_intro_room_needs_no_jump(self):
+        self.assertEqual(lint(["activate", "goto room", "0"]), [])
+
+
+class MediaCheckTest(unittest.TestCase):
+    def test_zero_length_wave_is_refused_and_silence_of_100ms_accepted(self):
+        with tempfile.TemporaryDirectory() as d:
+            good, empty = os.path.join(d, "none.wav"), os.path.join(d, "empty.wav")
+            write_wav(good, silence(0.1), raw=True)
+            write_wav(empty, [], raw=True)
+            self.assertIsNone(root.problem(good))
+            self.assertEqual(root.problem(empty), "a WAV of zero length")
+
+    def test_midi_header_must_match_its_tracks(self):
+        header = b"MThd" + struct.pack(">IHHH", 6, 1, 2, 480)
+        track = b"MTrk" + struct.pack(">I", 4) + b"\x00\xff\x2f\x00"
+        self.assertIsNone(root_checks.midi_problem(header + track + track))
+        self.assertIsNotNone(root_checks.midi_problem(header + track))
+
+
+class MusicTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.dir = tempfile.TemporaryDirectory()
+        cls.files = {}
+        for name, piece in audio.PIECES.items():
+            path = os.path.join(cls.dir.name, name)
+            audio_midi.Composer(piece, "kroxl-" + name).compose(path)
+            with open(path, "rb") as f:
+                cls.files[name] = f.read()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.dir.cleanup()
+
+    def events(self, data):
+        """(track, absolute tick, status, data bytes) of every channel event, and each track's end."""
+        pos, out, ends = 14, [], []
+        track = 0
+        while pos < len(data):
+            size = struct.unpack(">I", data[pos + 4:pos + 8])[0]
+            body, pos = data[pos + 8:pos + 8 + size], pos + 8 + size
+            i, tick, status = 0, 0, 0
+            while i < len(body):
+                delta = 0
+                while True:
+                    b = body[i]
+                    i += 1
+                    delta = (delta << 7) | (b & 0x7F)
+                    if b < 0x80:
+                        break
+                tick += delta
+                if body[i] == 0xFF:
+                    kind, length = body[i + 1], body[i + 2]
+                    if kind == 0x2F:
+                        ends.append(tick)
+                    i += 3 + length
+                    continue
+                status = body[i]
+                n = 2 if status & 0xF0 in (0xC0, 0xD0) else 3
+                out.append((track, tick, status, body[i + 1:i + n]))
+                i += n
+            track += 1
+        return out, ends
+
+    def test_every_piece_is_a_type_1_file_of_30_to_90_seconds(self):
+        for name, seconds in audio.durations().items():
+            with self.subTest(name):
+                data = self.files[name]
+                fmt, tracks, division = struct.unpack(">HHH", data[8:14])
+                self.assertEqual((fmt, division), (1, audio_midi.PPQ))
+                self.assertGreaterEqual(tracks, 4)
+                self.assertTrue(30 <= seconds <= 90, seconds)
+
+    def test_loops_cleanly_every_note_ends_by_the_last_bar(self):
+        for name, piece in audio.PIECES.items():
+            with self.subTest(name):
+                events, ends = self.events(self.files[name])
+                bar = piece.beats_per_bar * audio_midi.PPQ
+                self.assertEqual(len(set(ends)), 1)
+                self.assertEqual(ends[0] % bar, 0)
+                sounding = {}
+                for track, tick, status, body in events:
+                    key = (track, status & 0x0F, body[0] if body else None)
+                    if status & 0xF0 == 0x90 and body[1] > 0:
+                        sounding[key] = sounding.get(key, 0) + 1
+                    elif status & 0xF0 == 0x80:
+                        sounding[key] -= 1
+                    self.assertLessEqual(tick, ends[0])
+                self.assertTrue(all(v == 0 for v in sounding.values()), "a note hangs over the loop")
+
+    def test_melodies_stay_in_their_key(self):
+        for name, piece in audio.PIECES.items():
+            with self.subTest(name):
+                events, _ = self.events(self.files[name])
+                allowed = {(piece.root + s) % 12 for s in piece.scale}
+                melody = [body[0] for track, _t, status, body in events
+                          if track == 1 and status & 0xF0 == 0x90]
+                self.assertGreater(len(melody), 20)
+                self.assertTrue(all(k % 12 in allowed for k in melody))
+
+
+class VoiceDatabaseTest(unittest.TestCase):
+    def test_caption_keys_split_into_speaker_and_text(self):
+        self.assertEqual(voices.split_key('Big Boss: "Kroxl! Gut, dass Sie da sind."'),
+                         ("Big Boss", "Kroxl! Gut, dass Sie da sind."))
+        with self.assertRaises(voices.VoiceError):
+            voices.split_key("Kroxl: ohne Anführungszeichen")
+
+    def test_every_record_is_voiced_by_a_known_speaker(self):
+        for key, english, sound in voices.records():
+            speaker, _text = voices.split_key(key)
+            self.assertIn(speaker, voices.SPEAKERS)
+            self.assertTrue(english)
+            self.assertTrue(sound.startswith("\\"))
+
+    def test_a_broken_record_is_refused(self):
+        with tempfile.NamedTemporaryFile("w", suffix=".voi", delete=False, encoding="utf-8") as f:
+            f.write('Kroxl: "Hallo"\nHello\n')
+        try:
+            with self.assertRaises(voices.VoiceError):
+                voices.read_database(f.name)
+        finally:
+            os.unlink(f.name)
+
+
+class DataLintTest(unittest.TestCase):
+    """The scripts in data/ as the game will read them, against the rules of our story."""
+
+    def read(self, name):
+        with open(os.path.join(SCRIPTS, name), encoding="utf-8") as f:
+            text = f.read()
+        self.assertTrue(text.endswith("\n") and not text.endswith("\n\n"), name + ": trailing blank line")
+        return text[:-1].split("\n")
+
+    def test_every_script_follows_the_command_rules(self):
+        for name in sorted(os.listdir(SCRIPTS)):
+            with self.subTest(name):
+                self.assertEqual(lint(self.read(name), _AnyFile()), [])
+
+    def test_scripts_loaded_by_story_commands_start_with_two_drop_lines(self):
+        for name in ["putzfrau.smx", "putzfrau2.smx", "nachtsperre.smx", "gang23r2.smx",
+                     "out24lreal.smx", "Minigolf2lReal.smx", "hubertexplo.smx"]:
+            with self.subTest(name):
+                self.assertEqual(self.read(name)[:2], ["hugo", "hugo"])
+
+    def test_every_say_outside_a_dialogue_waits_for_its_line(self):
+        for name in sorted(os.listdir(SCRIPTS)):
+            lines = self.read(name)
+            in_dialog = False
+            i = 0
+            while i < len(lines):
+                if lines[i] == "open dialog":
+                    in_dialog = True
+                if lines[i] == "say":
+                    if not in_dialog:
+                        with self.subTest(name, line=i + 1):
+                            self.assertEqual(lines[i + 3:i + 4], ["wait for talk"])
+                    i += 3
+                    continue
+                i += 1 + root_checks.COMMANDS.get(lines[i], 0)
+
+    def test_dialogue_source_keeps_franz_above_zweistein_and_fills_four_places(self):
+        with open(os.path.join(REPO, "data", "source", "dialogs", "dialogs.sou"), encoding="utf-8") as f:
+            lines = f.read().split("\n")[:-1]
+        self.assertEqual(len(lines), 49)
+        self.assertLess(lines.index("Franz:"), lines.index("Zweistein:"))
+        self.assertEqual(root_checks.dialog_source_problems(lines), [])
+        self.assertEqual(lines[-2:], ["", ""])
+
+
+class _AnyFile:
+    """Every file exists: the data root is not built in this test."""
+
+    def __contains__(self, _path):
+        return True
+
+
+if __name__ == "__main__":
+    unittest.main()
