@@ -6,7 +6,6 @@ The game shows the studio logo, the intro film and the pigeon film in a
 panel placed at (160, 120): those are 320 x 240. The crate, Hubert and the
 ending fill the screen: 640 x 480 (the ending 640 x 400, shown at y 40).
 """
-import math
 import os
 import subprocess
 import tempfile
@@ -15,8 +14,8 @@ import cairo
 
 import audio_effects
 import video_scenes as scenes
-from audio_synth import gain, mix, silence, write_wav
-from common import out_path, save
+from audio_synth import RATE, gain, mix, silence, write_wav
+from common import out_path
 
 FPS = 12
 MOVIES = "\\movies\\"
@@ -62,7 +61,7 @@ def start_film(gamedir, tmpdir, name):
         sound = os.path.join(tmpdir, name + ".wav")
         track = recipe()
         # The sound never outlasts the pictures: the film's length is the game's wait.
-        track = (track + silence(seconds))[: int(seconds * 22050)]
+        track = (track + silence(seconds))[: int(seconds * RATE)]
         write_wav(sound, track, peak=0.8)
     proc = subprocess.Popen(encoder_args(name, w, h, sound) + [out_path(gamedir, MOVIES + name)],
                             stdin=subprocess.PIPE)
@@ -80,30 +79,19 @@ def start_film(gamedir, tmpdir, name):
 
 
 def build(gamedir):
-    with tempfile.TemporaryDirectory(prefix="kroxl-video-") as tmpdir:
+    with tempfile.TemporaryDirectory(prefix=".video-", dir=gamedir) as tmpdir:
         running = []
         for name in FILMS:
             running.append((name, start_film(gamedir, tmpdir, name)))
         for name, proc in running:
             if proc.wait() != 0:
                 raise RuntimeError(f"ffmpeg could not encode {name}")
-    # The clear-screen and intro backgrounds, unless a room module drew them.
-    for still in ("cls.bmp", "black.bmp"):
-        path = out_path(gamedir, MOVIES + still)
-        if not os.path.exists(path):
-            surface = cairo.ImageSurface(cairo.FORMAT_RGB24, 640, 400)
-            ctx = cairo.Context(surface)
-            ctx.set_source_rgb(0, 0, 0)
-            ctx.paint()
-            save(surface, gamedir, MOVIES + still)
 
 
 def expected_files():
-    return [MOVIES + name for name in FILMS] + [MOVIES + "cls.bmp", MOVIES + "black.bmp"]
+    return [MOVIES + name for name in FILMS]
 
 
 def durations():
     return {name: film[2] for name, film in FILMS.items()}
 
-
-assert all(math.isclose(s * FPS, round(s * FPS)) for _w, _h, s, _d, _r in FILMS.values())
