@@ -1,10 +1,25 @@
-"""The pictures built into the executable: the numbered cursors (and, as the
-game grows, the protagonist's frames and faces, item icons and the settings
-screen's pictures). Magenta (255, 0, 255) marks transparent pixels."""
+"""The pictures built into the executable: the numbered cursors, the
+protagonist's body frames and faces, the item icons, the settings screen's
+pictures and the backgrounds of the save, load and title screens. Magenta
+(255, 0, 255) marks transparent pixels of cursors, frames and faces.
+
+Names (the keys app::resource() looks up):
+    cursor/EMPTY.bmp, OBJECT, TARGET, INVENTAR, INVENTAR2   32 x 32
+    animate/0.bmp .. animate/10.bmp                        124 x 179
+    face/0.bmp .. face/11.bmp                               80 x 54
+    icons/0.bmp .. icons/20.bmp                             32 x 32
+    settings/speed.bmp, settings/deutsch.bmp, settings/english.bmp
+    screens/save.bmp, screens/load.bmp, screens/splash.bmp
+"""
 import math
 import os
 
+import figures_icons
+import figures_kroxl
+import figures_panels
+import figures_title
 from bmp import new_surface, write_bmp
+from figures_draw import argb, color, flatten_keyed, oval, poly, rounded
 
 MAGENTA = (1.0, 0.0, 1.0)
 
@@ -18,48 +33,77 @@ def cursor_empty(ctx):
 
 
 def arrow(ctx, fill):
-    ctx.move_to(1, 1)
-    for x, y in [(1, 17), (5, 13), (8, 20), (11, 19), (8, 12), (13, 12)]:
-        ctx.line_to(x, y)
-    ctx.close_path()
-    ctx.set_source_rgb(*fill)
+    poly(ctx, [(1, 1), (1, 19), (5.5, 14.5), (9, 21.5), (12, 20), (8.8, 13.2), (14.5, 13.2)])
+    color(ctx, fill)
     ctx.fill_preserve()
-    ctx.set_source_rgb(0, 0, 0)
+    color(ctx, (0, 0, 0))
+    ctx.set_line_width(1.3)
+    ctx.stroke()
+
+
+def sparkle(ctx, cx, cy, r, fill):
+    pts = []
+    for i in range(8):
+        rr = r if i % 2 == 0 else r * 0.4
+        a = i * math.pi / 4
+        pts.append((cx + rr * math.cos(a), cy + rr * math.sin(a)))
+    poly(ctx, pts)
+    color(ctx, fill)
+    ctx.fill_preserve()
+    color(ctx, (0, 0, 0))
     ctx.set_line_width(1)
     ctx.stroke()
 
 
-def cursor_object(ctx):
-    # A hand-like marker: arrow with a small star, "something to do here".
-    arrow(ctx, (1, 1, 0.3))
-    ctx.set_source_rgb(1, 0.6, 0)
-    ctx.arc(20, 6, 4, 0, 2 * math.pi)
+def crosshair(ctx):
+    for width, c in ((4.2, (0, 0, 0)), (2, (255, 255, 255))):
+        ctx.new_path()
+        ctx.arc(16, 16, 7.5, 0, 2 * math.pi)
+        for x1, y1, x2, y2 in [(16, 2, 16, 10), (16, 22, 16, 30), (2, 16, 10, 16), (22, 16, 30, 16)]:
+            ctx.move_to(x1, y1)
+            ctx.line_to(x2, y2)
+        color(ctx, c)
+        ctx.set_line_width(width)
+        ctx.stroke()
+    oval(ctx, 16, 16, 1.3, 1.3)
+    color(ctx, (255, 255, 255))
     ctx.fill()
+
+
+def item_box(ctx, x, y, w, h):
+    rounded(ctx, x, y, w, h, 2)
+    color(ctx, (70, 140, 240))
+    ctx.fill_preserve()
+    color(ctx, (0, 0, 0))
+    ctx.set_line_width(1.2)
+    ctx.stroke()
+    ctx.move_to(x + w / 2, y)
+    ctx.line_to(x + w / 2, y + h)
+    color(ctx, (250, 220, 90))
+    ctx.set_line_width(1.6)
+    ctx.stroke()
+
+
+def cursor_object(ctx):
+    # Over a hot spot: a bright arrow with a sparkle, "something to do here".
+    arrow(ctx, (255, 240, 90))
+    sparkle(ctx, 21, 7, 5.5, (255, 160, 30))
 
 
 def cursor_target(ctx):
-    ctx.set_source_rgb(1, 1, 1)
-    ctx.set_line_width(2)
-    ctx.arc(16, 16, 8, 0, 2 * math.pi)
-    ctx.stroke()
-    for x1, y1, x2, y2 in [(16, 2, 16, 10), (16, 22, 16, 30), (2, 16, 10, 16), (22, 16, 30, 16)]:
-        ctx.move_to(x1, y1)
-        ctx.line_to(x2, y2)
-    ctx.stroke()
+    crosshair(ctx)
 
 
 def cursor_inventar(ctx):
-    arrow(ctx, (0.4, 1, 0.4))
-    ctx.set_source_rgb(0.2, 0.6, 1)
-    ctx.rectangle(16, 16, 12, 10)
-    ctx.fill()
+    # An item in hand over a hot spot.
+    arrow(ctx, (120, 240, 120))
+    item_box(ctx, 16.5, 16.5, 12, 10)
 
 
 def cursor_inventar2(ctx):
-    cursor_target(ctx)
-    ctx.set_source_rgb(0.2, 0.6, 1)
-    ctx.rectangle(19, 19, 11, 9)
-    ctx.fill()
+    # An item in hand over free floor.
+    crosshair(ctx)
+    item_box(ctx, 19.5, 19.5, 11, 9)
 
 
 CURSORS = {
@@ -72,12 +116,43 @@ CURSORS = {
 
 
 def draw_cursor(draw):
-    surface, ctx = new_surface(32, 32)
-    ctx.set_source_rgb(*MAGENTA)
-    ctx.paint()
-    ctx.set_antialias(0)  # ANTIALIAS_NONE: a cursor's edge must not blend into magenta
+    if draw is cursor_empty:
+        surface, ctx = new_surface(32, 32)
+        ctx.set_source_rgb(*MAGENTA)
+        ctx.paint()
+        draw(ctx)
+        return surface
+    # Soft shapes, then flattened: a cursor's edge darkens instead of
+    # blending into magenta.
+    surface, ctx = argb(32, 32)
     draw(ctx)
-    return surface
+    return flatten_keyed(surface, matte=(0, 0, 0))
+
+
+def hotspot(name):
+    return CURSORS[name][1]
+
+
+def pictures():
+    """Every built-in picture by resource name, in a stable order."""
+    out = {}
+    for name, (draw, _hotspot) in CURSORS.items():
+        out[f"cursor/{name}.bmp"] = draw_cursor(draw)
+    for i, frame in enumerate(figures_kroxl.body_frames()):
+        out[f"animate/{i}.bmp"] = frame
+    face_list = figures_kroxl.faces()
+    figures_kroxl.check(face_list, figures_kroxl.eye_patches())
+    for i, face in enumerate(face_list):
+        out[f"face/{i}.bmp"] = face
+    for i, icon in enumerate(figures_icons.icons()):
+        out[f"icons/{i}.bmp"] = icon
+    out["settings/speed.bmp"] = figures_panels.speed_picture()
+    out["settings/deutsch.bmp"] = figures_panels.flag(figures_panels.german)
+    out["settings/english.bmp"] = figures_panels.flag(figures_panels.union)
+    out["screens/save.bmp"] = figures_panels.save_background()
+    out["screens/load.bmp"] = figures_panels.load_background()
+    out["screens/splash.bmp"] = figures_title.splash()
+    return out
 
 
 def write_index(outdir, names):
@@ -108,14 +183,10 @@ def write_index(outdir, names):
 
 
 def build(outdir):
-    os.makedirs(os.path.join(outdir, "cursor"), exist_ok=True)
     names = []
-    for name, (draw, _hotspot) in CURSORS.items():
-        rel = f"cursor/{name}.bmp"
-        write_bmp(draw_cursor(draw), os.path.join(outdir, rel))
-        names.append(rel)
+    for name, surface in pictures().items():
+        path = os.path.join(outdir, name)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        write_bmp(surface, path)
+        names.append(name)
     write_index(outdir, names)
-
-
-def hotspot(name):
-    return CURSORS[name][1]
