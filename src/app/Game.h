@@ -6,6 +6,7 @@
 
 #include "media/MediaPlayer.h"
 #include "sys/Random.h"
+#include "sys/SystemInfo.h"
 #include "ui/Desktop.h"
 
 namespace game {
@@ -30,6 +31,8 @@ enum class PlayerKind { Midi, Wave, Video };
 struct GameSetup {
   uint32_t seed = 0;
   std::function<std::unique_ptr<media::MediaPlayer>(PlayerKind)> makePlayer;
+  // The kind of drive a path lies on; tests pretend network or CD-ROM drives.
+  std::function<sys::DriveType(const std::string&)> driveType;
 };
 
 // The one game object: it owns the desktop, the twelve windows, the media

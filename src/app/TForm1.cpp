@@ -120,6 +120,16 @@ TForm1::TForm1(Game& g)
   Panel2.Caption.clear();
   Panel3.Visible = false;
 
+  Testen.OnTimer = [this] { TestenTimer(); };
+  START.OnTimer = [this] { STARTTimer(); };
+  Button1.OnClick = [this] { Button1Click(); };
+  NToption.OnClick = [this] { NToptionClick(); };
+  say.OnDblClick = [this] { sayDblClick(); };
+  Button4.OnClick = [this] { Button4Click(); };
+  Button5.OnClick = [this] { Button5Click(); };
+  Button6.OnClick = [this] { Button6Click(); };
+  OnClose = [this](ui::TCloseAction&) { FormClose(); };
+
   MediaPlayer1 = g.makePlayer(PlayerKind::Midi);
   MediaPlayer2 = g.makePlayer(PlayerKind::Wave);
   MediaPlayer3 = g.makePlayer(PlayerKind::Video);

@@ -1,7 +1,9 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "media/MediaPlayer.h"
+#include "sys/TextList.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -71,6 +73,38 @@ class TForm1 : public ui::Form {
 
   // Start-up and shutdown.
   void FormCreate();
+  void TestenTimer();
+  void STARTTimer();
+  void Button1Click();  // the drive check
+  void NToptionClick();  // writes the default options file when there is none
+  void sayDblClick();
+  void Button4Click();
+  void Button5Click();
+  void Button6Click();
+  void FormClose();
+  void lookForStartRoom();
+  // Loads a text file into a list; a file that cannot be read leaves the
+  // list as it was and is reported in the error list.
+  bool loadListOrReport(sys::TextList& list, const std::string& path);
+
+  // Screen and desktop helpers.
+  void switchDisplayMode(int width, int height);
+  void showStartButton(bool show);
+  // Draws a picture file onto the room picture and into the clean copy of
+  // the walk strip; a missing file becomes one line in the error list.
+  void drawOverlay(const std::string& path, int x, int y);
+  void shellOpen(const std::string& file, const std::string& parameters, const std::string& directory,
+                 int showCommand);
+
+  // A path under the data root or the program directory.
+  std::string dataPath(const std::string& relative) const { return cd.Caption + relative; }
+  std::string programPath(const std::string& relative) const { return cd2.Caption + relative; }
+  // Adds a line to the settings screen's (non-fatal) or the error window's
+  // (fatal) error list.
+  void reportError(const std::string& line);
+  void reportFatal(const std::string& line);
+  // Appends to the protocol log.
+  void log(const std::string& line);
 };
 
 }  // namespace game

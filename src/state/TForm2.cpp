@@ -12,7 +12,19 @@ constexpr std::pair<const char*, int> kInitialFrames[] = {
 
 }  // namespace
 
-TForm2::TForm2(Game& g) : ui::Form(g.desktop, "Form2"), game(g), black(this, "black", "") {
+TForm2::TForm2(Game& g)
+    : ui::Form(g.desktop, "Form2"),
+      game(g),
+      developerVariables(this, "GroupBox1", "Developer Variables "),
+      objects(this, "GroupBox3", "Objects"),
+      pictureTest(this, "GroupBox4", "Picture Test"),
+      sound(this, "GroupBox5", "Sound"),
+      ki(this, "GroupBox6", "KI"),
+      protocol(this, "GroupBox7", "Protocol"),
+      slotTable(&developerVariables, *this),
+      queueView(&ki, Memo1),
+      protocolView(&protocol, Memo2),
+      black(this, "black", "") {
   Caption = "Form2";
   Enabled = false;
 
@@ -71,8 +83,23 @@ TForm2::TForm2(Game& g) : ui::Form(g.desktop, "Form2"), game(g), black(this, "bl
   franzinventar.assign({"Maschinenbuch", "Werkzeug", "Geldscheinvorlage", "Gartenschlauch"});
   Memo2.OnChange = [this] { protocolChanged(); };
 
+  developerVariables.setBounds(4, 4, 420, 470);
+  slotTable.setBounds(6, 16, 408, 448);
+  objects.setBounds(430, 4, 200, 100);
+  pictureTest.setBounds(430, 108, 200, 60);
+  sound.setBounds(430, 172, 200, 60);
+  ki.setBounds(430, 236, 200, 118);
+  queueView.setBounds(6, 16, 188, 96);
+  protocol.setBounds(430, 358, 200, 116);
+  protocolView.setBounds(6, 16, 188, 94);
   black.Color = gfx::clBlack;
   black.setBounds(0, 0, 4000, 4000);
+}
+
+void TForm2::showDeveloperView(bool show) {
+  black.Visible = !show;
+  for (ui::GroupBox* box : {&developerVariables, &objects, &pictureTest, &sound, &ki, &protocol})
+    box->Visible = show;
 }
 
 // The log never holds two equal lines in a row: a line equal to the one

@@ -6,7 +6,9 @@
 #include "state/Slot.h"
 #include "sys/TextList.h"
 #include "ui/Form.h"
+#include "ui/GroupBox.h"
 #include "ui/Label.h"
+#include "state/DeveloperView.h"
 
 namespace game {
 
@@ -43,8 +45,15 @@ class TForm2 : public ui::Form {
   // Every list with its name.
   const std::vector<std::pair<std::string, sys::TextList*>>& lists() const { return lists_; }
 
-  // The black cover that hides the developer view.
+  // The developer's view of the store: six group boxes under a black cover.
+  ui::GroupBox developerVariables, objects, pictureTest, sound, ki, protocol;
+  SlotTable slotTable;
+  ListView queueView, protocolView;
   ui::Label black;
+
+  // Shows the group boxes (true) or the black cover (false).
+  void showDeveloperView(bool show);
+  bool developerViewShown() const { return !black.Visible; }
 
  private:
   void protocolChanged();
