@@ -27,7 +27,7 @@ C_FIGURE = (90, 174, 142, 121)
 P_EYES = (477, 198, 50, 21)
 P_MOUTH = (477, 219, 50, 21)
 # Room 3: Otto's shoes far down the back corridor.
-LEICHE = (287, 215, 64, 36)
+LEICHE = (287, 215, 64, 40)
 # Room 101: the bare floor under Otto, and the rat poison's place.
 LEER = (133, 302, 244, 99)
 GIFT_WEG = (444, 259, 50, 62)

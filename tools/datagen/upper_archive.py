@@ -141,7 +141,7 @@ def archiv(ctx, state="asleep", eyes="open", mouth=0, snore=4, book=True, rope_c
 
 def _fallen_crate(ctx, silicone):
     # splinters, the smashed crate over the armchair, stars circling
-    for x, y, a in [(200, 318, 0.2), (250, 330, -0.15), (420, 336, 0.1)]:
+    for x, y, a in [(200, 318, 0.2), (250, 330, -0.15), (420, 330, 0.1)]:
         ctx.save()
         ctx.translate(x, y)
         ctx.rotate(a)

@@ -389,6 +389,8 @@ def bigboss(ctx):
 
 def watchman(ctx):
     """Lying on his back in room 101, head to the left, bottle beside him."""
+    ctx.save()
+    ctx.translate(0, -6)
     uni = (70, 90, 120)
     # legs and shoes to the right
     poly(ctx, [(280, 352), (350, 348), (352, 366), (280, 372)], shade(uni, 0.9), width=1.6)
@@ -413,3 +415,4 @@ def watchman(ctx):
         eye(ctx, ex, 362, 3.5, 3.5, "closed")
     oval(ctx, 170, 370, 4, 3, (240, 140, 130), "ink", 1.2)
     oval(ctx, 182, 356, 4, 3, (240, 150, 150), None)
+    ctx.restore()
