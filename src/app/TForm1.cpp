@@ -45,6 +45,10 @@ TForm1::TForm1(Game& g)
       Panel2(this, "Panel2"),
       Panel3(this, "Panel3"),
       Label2(&Panel3, "Label2"),
+      ComboBox1(this, "ComboBox1"),
+      ComboBox2(this, "ComboBox2"),
+      ComboBox3(this, "ComboBox3"),
+      ComboBox4(this, "ComboBox4"),
       animate(124, 179),
       face(80, 54),
       backgraphic(640, 400),
@@ -119,6 +123,10 @@ TForm1::TForm1(Game& g)
   Panel2.BevelOuter = ui::Bevel::None;
   Panel2.Caption.clear();
   Panel3.Visible = false;
+  for (ui::ComboBox* box : {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4}) {
+    box->Top = 5000;
+    box->Enabled = false;
+  }
 
   Testen.OnTimer = [this] { TestenTimer(); };
   START.OnTimer = [this] { STARTTimer(); };

@@ -5,6 +5,7 @@
 #include "media/MediaPlayer.h"
 #include "sys/TextList.h"
 #include "ui/Button.h"
+#include "ui/ComboBox.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
 #include "ui/ImageList.h"
@@ -59,6 +60,9 @@ class TForm1 : public ui::Form {
   ui::Panel Panel2, Panel3;
   ui::Label Label2;
 
+  // The four answer boxes of the desk close-up.
+  ui::ComboBox ComboBox1, ComboBox2, ComboBox3, ComboBox4;
+
   // Image lists: the protagonist's body frames and faces, the room
   // background, the item icons.
   ui::ImageList animate, face, backgraphic, inventar;
@@ -86,6 +90,26 @@ class TForm1 : public ui::Form {
   // Loads a text file into a list; a file that cannot be read leaves the
   // list as it was and is reported in the error list.
   bool loadListOrReport(sys::TextList& list, const std::string& path);
+
+  // The runner: one command and the housekeeping per tick.
+  void RunnerTimer();
+
+  // The room builder, the hot spots and the hover line.
+  void buildTimer();
+  void zoneMouseMove(int x, int y);
+  void FormMouseMove();
+  void helplineFadeStep();
+  void pointerShapeStep();
+
+  // The people's animation; the effect-sound hook does nothing.
+  void personAnimation(int room);
+  void effectSound(const std::string& path, int number);
+
+  // Clicks.
+  void zoneMouseDown(ui::MouseButton button, int x);
+  void FormMouseDown(ui::MouseButton button, int x);
+  void Image2Click();
+  void ComboBox1Change();
 
   // Screen and desktop helpers.
   void switchDisplayMode(int width, int height);

@@ -1,0 +1,86 @@
+#include "support/GameFixture.h"
+
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "app/TForm1.h"
+#include "state/TForm2.h"
+#include "sys/Cp1252.h"
+#include "ui/Timer.h"
+
+namespace testsupport {
+
+TempDir::TempDir() {
+  std::string pattern = std::filesystem::temp_directory_path().string() + "/kroxl-test-XXXXXX";
+  path_ = mkdtemp(pattern.data());
+}
+
+TempDir::~TempDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path_, ec);
+}
+
+std::string TempDir::write(const std::string& relative, const std::string& bytes) const {
+  const std::filesystem::path p = std::filesystem::path(path_) / relative;
+  std::filesystem::create_directories(p.parent_path());
+  std::ofstream(p, std::ios::binary) << bytes;
+  return p.string();
+}
+
+std::string gameText(std::initializer_list<std::string> lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\r\n";
+  return sys::utf8ToCp1252(text);
+}
+
+GameTest::GameTest() { createGame(); }
+
+GameTest::~GameTest() {
+  game_.reset();
+  platform_.reset();
+}
+
+void GameTest::createGame() {
+  game_.reset();
+  platform_ = std::make_unique<backend::HeadlessPlatform>(backend::ReplayScript{}, display);
+  game_ = std::make_unique<game::Game>(*platform_, setup);
+  f1().cd.Caption = dir.path();
+  f1().cd2.Caption = dir.path();
+}
+
+game::TForm1& GameTest::f1() { return *game_->Form1; }
+game::TForm2& GameTest::f2() { return *game_->Form2; }
+
+sys::VirtualClock& GameTest::clock() { return static_cast<sys::VirtualClock&>(platform_->clock()); }
+
+void GameTest::advance(int64_t ms) {
+  const int64_t until = clock().nowMs() + ms;
+  ui::Desktop& d = game_->desktop;
+  for (;;) {
+    const int64_t due = d.nextTimerDue();
+    if (due > until || d.terminated()) break;
+    clock().advanceTo(due);
+    d.deliverPending();
+    d.fireDueTimers();
+  }
+  clock().advanceTo(until);
+}
+
+void GameTest::runnerTicks(int n) {
+  ui::Desktop& d = game_->desktop;
+  const int64_t target = f1().Runner.fireCount() + n;
+  const int64_t deadline = clock().nowMs() + 60000;
+  while (f1().Runner.fireCount() < target && !d.terminated()) {
+    const int64_t due = d.nextTimerDue();
+    if (due == INT64_MAX || due > deadline) break;
+    clock().advanceTo(due);
+    d.deliverPending();
+    d.fireDueTimers();
+  }
+}
+
+std::string GameTest::demoDataRoot() { return std::string(KROXL_BINARY_DIR) + "/game"; }
+
+}  // namespace testsupport

@@ -1,0 +1,60 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/Game.h"
+#include "backend/headless/HeadlessPlatform.h"
+#include "sys/Clock.h"
+
+namespace testsupport {
+
+// A temporary directory, removed with everything in it at the end of a test.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  const std::string& path() const { return path_; }
+  // Writes a file (UTF-8 text is written as given; use cp1252 helpers for
+  // game files) below the directory, creating its directories.
+  std::string write(const std::string& relative, const std::string& bytes) const;
+
+ private:
+  std::string path_;
+};
+
+// Game text files are Windows-1252 with CR LF; tests write them from lines.
+std::string gameText(std::initializer_list<std::string> lines);
+
+// A fresh game on a temporary program directory. The data root (cd) is the
+// same directory unless a test points it elsewhere; the demo game's generated
+// data root is demoDataRoot(). Time is virtual: advance() runs due timers.
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest();
+  ~GameTest() override;
+
+  // Creates the game; call again after changing setup.
+  void createGame();
+  game::Game& g() { return *game_; }
+  game::TForm1& f1();
+  game::TForm2& f2();
+  sys::VirtualClock& clock();
+  // Runs every timer due within the next ms milliseconds.
+  void advance(int64_t ms);
+  // Runs until the runner has fired n more times (or 60 s of game time).
+  void runnerTicks(int n);
+
+  static std::string demoDataRoot();
+
+  TempDir dir;
+  game::GameSetup setup;
+  ui::DisplayInfo display;
+
+ private:
+  std::unique_ptr<backend::HeadlessPlatform> platform_;
+  std::unique_ptr<game::Game> game_;
+};
+
+}  // namespace testsupport
