@@ -2,7 +2,6 @@
 frames that are laid over each other fit together, and the pose check stops
 a drawing that changes more than its frame shows. Run with tools/datagen on
 the Python path."""
-import os
 import struct
 import tempfile
 import unittest

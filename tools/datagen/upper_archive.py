@@ -1,6 +1,8 @@
 """Room 104, the archive: shelves of files, the showcase, the archivist in his
 armchair, the crate of silicone hanging on a half-cut rope above him and the
 book "Physik und Mathematik"."""
+import math
+
 from upper_draw import (back_wall, box, crate, floor, line, oval, plate, poly, shade, skirting,
                         sparkle, text, vgrad)
 from upper_people import archivar_body, archivar_head
@@ -46,7 +48,6 @@ def _vitrine(ctx):
     # a perpetuum mobile that does not move
     oval(ctx, 168, 172, 16, 16, None, (140, 140, 150), 2.5)
     for k in range(6):
-        import math
         a = k * math.pi / 3
         line(ctx, [(168, 172), (168 + math.cos(a) * 16, 172 + math.sin(a) * 16)], (140, 140, 150), 1.5)
         oval(ctx, 168 + math.cos(a) * 16, 172 + math.sin(a) * 16, 3, 3, (200, 80, 60), "ink", 0.8)
