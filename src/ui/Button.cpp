@@ -5,7 +5,8 @@
 
 namespace ui {
 
-Button::Button(Control* parent, std::string name, std::string caption) : Control(parent, std::move(name)) {
+Button::Button(Control* parent, std::string name, std::string caption)
+    : AbstractButton(parent, std::move(name)) {
   Caption = caption.empty() ? Name : std::move(caption);
   Width = 75;
   Height = 25;
@@ -17,22 +18,20 @@ void Button::click() {
     if (Form* f = form()) f->ModalResult = ModalResult;
 }
 
-void Button::mouseDown(MouseButton button, Shift shift, int x, int y) {
-  if (button == MouseButton::Left) pressed_ = true;
-  Control::mouseDown(button, shift, x, y);
-}
-
-void Button::mouseUp(MouseButton button, Shift shift, int x, int y) {
-  pressed_ = false;
-  Control::mouseUp(button, shift, x, y);
-}
-
 void Button::keyDown(int& key, Shift shift) {
   Control::keyDown(key, shift);
   if (key == vk::Return || key == vk::Space) {
     key = 0;
     click();
   }
+}
+
+bool Button::dialogKey(int key) {
+  if ((key == vk::Return && Default) || (key == vk::Escape && Cancel)) {
+    click();
+    return true;
+  }
+  return false;
 }
 
 void Button::paint(gfx::Canvas& screen, const gfx::Rect& r) {

@@ -1,12 +1,12 @@
 #pragma once
-#include "ui/Control.h"
+#include "ui/AbstractButton.h"
 #include "ui/Platform.h"
 
 namespace ui {
 
 // A push button. Invisible buttons serve the game as callable actions: code
 // "triggers" them with click().
-class Button : public Control {
+class Button : public AbstractButton {
  public:
   Button(Control* parent, std::string name, std::string caption = {});
 
@@ -16,14 +16,10 @@ class Button : public Control {
   bool Cancel = false;   // Escape anywhere on the form clicks it
 
   void click() override;
-  void mouseDown(MouseButton button, Shift shift, int x, int y) override;
-  void mouseUp(MouseButton button, Shift shift, int x, int y) override;
   void keyDown(int& key, Shift shift) override;
+  bool dialogKey(int key) override;
   bool canFocus() const override { return true; }
   void paint(gfx::Canvas& screen, const gfx::Rect& r) override;
-
- protected:
-  bool pressed_ = false;
 };
 
 }  // namespace ui

@@ -29,7 +29,13 @@ void Control::setBounds(int left, int top, int width, int height) {
   Height = height;
 }
 
-Form* Control::form() { return parent_ ? parent_->form() : nullptr; }
+gfx::TColor Control::faceColor() const {
+  return ParentColor && parent_ ? parent_->faceColor() : Color;
+}
+
+Form* Control::form() {
+  return parent_ ? parent_->form() : nullptr;
+}
 
 Desktop* Control::desktop() {
   Form* f = form();
@@ -92,7 +98,23 @@ void Control::keyUp(int& key, Shift shift) {
   if (OnKeyUp) OnKeyUp(key, shift);
 }
 void Control::keyPress(char32_t ch) {
+  fireKeyPress(ch);
+}
+
+char32_t Control::fireKeyPress(char32_t ch) {
   if (OnKeyPress) OnKeyPress(ch);
+  return ch;
+}
+
+void Control::focusEnter() {
+  if (OnEnter) OnEnter();
+}
+void Control::focusExit() {
+  if (OnExit) OnExit();
+}
+
+bool Control::canTakeFocus() const {
+  return canFocus() && showing() && enabledInTree();
 }
 
 Control* Control::controlAt(int x, int y) {

@@ -41,9 +41,15 @@ class Control {
   gfx::TColor Color = gfx::clBtnFace;
   gfx::Font Font;
   int Cursor = crDefault;
+  // Paint with the parent's colour instead of Color (check boxes, radio
+  // buttons, group boxes and track bars start so, to blend into their form).
+  bool ParentColor = false;
 
   void setBounds(int left, int top, int width, int height);
   gfx::Rect boundsRect() const { return gfx::Rect::xywh(Left, Top, Width, Height); }
+  // The colour the control paints its face with: Color, or the parent's
+  // when ParentColor is set.
+  gfx::TColor faceColor() const;
 
   Control* parent() const { return parent_; }
   const std::vector<Control*>& children() const { return children_; }
@@ -72,6 +78,8 @@ class Control {
   std::function<void(int& key, Shift)> OnKeyDown;
   std::function<void(int& key, Shift)> OnKeyUp;
   std::function<void(char32_t& ch)> OnKeyPress;
+  std::function<void()> OnEnter;  // the control received the focus
+  std::function<void()> OnExit;   // the control lost the focus
 
   // What the desktop calls; controls add their own behaviour and then fire
   // the events above.
@@ -83,7 +91,25 @@ class Control {
   virtual void keyDown(int& key, Shift shift);
   virtual void keyUp(int& key, Shift shift);
   virtual void keyPress(char32_t ch);
+  // The user clicked: a left press and release inside the control. Most
+  // controls simply click(); a check box toggles, a list box has already
+  // chosen its item on the press.
+  virtual void userClick() { click(); }
+  // The pointer came over the control or left it.
+  virtual void mouseEnter() {}
+  virtual void mouseLeave() {}
+  // The control had the mouse captured and lost it before the release (its
+  // form was hidden, disabled or shut out by a modal form).
+  virtual void captureLost() {}
+  // The control received or lost the keyboard focus; fires OnEnter/OnExit.
+  virtual void focusEnter();
+  virtual void focusExit();
+  // Enter or Escape that the focused control left alone, offered to every
+  // control of the form: a default or cancel button clicks and takes it.
+  virtual bool dialogKey(int /*key*/) { return false; }
   virtual bool canFocus() const { return false; }
+  // A focusable kind that is showing and enabled.
+  bool canTakeFocus() const;
   bool focused() const;
 
   // The child at a point in client coordinates that takes mouse input:
@@ -102,6 +128,9 @@ class Control {
 
  protected:
   void removeChild(Control* child);
+  // Fires OnKeyPress and returns the character the handler left; 0 means the
+  // handler swallowed it.
+  char32_t fireKeyPress(char32_t ch);
 
  private:
   friend class Desktop;

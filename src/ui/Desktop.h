@@ -62,6 +62,21 @@ class Desktop {
   void keyUp(int key, Shift shift = {});
   void textInput(const std::string& utf8);
   gfx::Point pointer() const { return pointer_; }
+  // Mouse capture: moves and the release go to this control wherever the
+  // pointer is. A press captures the pressed control until its release.
+  Control* capture() const { return capture_; }
+  void setCapture(Control* control);
+  // The control under the pointer (the last one that had the pointer over it).
+  Control* hovered() const { return hover_; }
+
+  // A drop-down (a combo box's list) lies above every form while it is open.
+  // It has no parent: its bounds are desktop coordinates. A press outside it
+  // closes it and goes nowhere else; it closes with its owner's form too.
+  // onClosed runs whenever it closes, except when the owner is destroyed.
+  void openPopup(Control& popup, Control& owner, std::function<void()> onClosed);
+  void closePopup();
+  Control* popup() const { return popup_; }
+
   // Moves the mouse pointer, as the game does; the move reaches the controls
   // with the next round of the event loop.
   void setCursorPos(int x, int y);
@@ -71,7 +86,8 @@ class Desktop {
   // The control under the pointer that takes input, or null.
   Control* controlAt(int x, int y) const;
   // The cursor to show at the pointer: the first cursor number set on the
-  // control under it or its parents; crDefault for the arrow.
+  // control under it or its parents; crDefault for the arrow, which is also
+  // what a number without a registered picture shows.
   int cursorAtPointer() const;
   void registerCursor(int number, CursorImage image);
   const CursorImage* cursorImage(int number) const;
@@ -111,6 +127,14 @@ class Desktop {
  private:
   Form* formAt(int x, int y) const;
   void routeKey(int key, Shift shift, bool down);
+  // Whether a control may receive mouse input now (the popup always may).
+  bool takesInput(Control* control) const;
+  // Drops the capture without a release (the captured control is told).
+  void cancelCapture();
+  void setHover(Control* control);
+  bool pressPopup(MouseButton button, int x, int y, Shift shift);
+  // Closes the popup when its owner was hidden, disabled or shut out.
+  void closeStalePopup();
 
   Platform& platform_;
   int screenWidth_, screenHeight_, bitsPerPixel_;
@@ -119,6 +143,10 @@ class Desktop {
   Form* activeForm_ = nullptr;
   std::vector<Form*> modalStack_;
   Control* capture_ = nullptr;
+  Control* hover_ = nullptr;
+  Control* popup_ = nullptr;
+  Control* popupOwner_ = nullptr;
+  std::function<void()> popupClosed_;
   Form* closePressed_ = nullptr;
   gfx::Point pointer_{-1, -1};
   bool pointerMovePending_ = false;

@@ -1,5 +1,8 @@
 #include "ui/Form.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "ui/Desktop.h"
 #include "ui/Look.h"
 
@@ -11,23 +14,25 @@ Form::Form(Desktop& desktop, std::string name) : Control(nullptr, std::move(name
   desktop_.addForm(this);
 }
 
-Form::~Form() { desktop_.removeForm(this); }
+Form::~Form() {
+  desktop_.removeForm(this);
+}
 
 int Form::ClientWidth() const {
-  return BorderStyle == TBorderStyle::Dialog ? Width - 2 * kFrame : Width;
+  return hasFrame() ? Width - 2 * kFrame : Width;
 }
 int Form::ClientHeight() const {
-  return BorderStyle == TBorderStyle::Dialog ? Height - 2 * kFrame - kTitleBar : Height;
+  return hasFrame() ? Height - 2 * kFrame - kTitleBar : Height;
 }
 
 void Form::setClientSize(int width, int height) {
-  const bool dialog = BorderStyle == TBorderStyle::Dialog;
+  const bool dialog = hasFrame();
   Width = width + (dialog ? 2 * kFrame : 0);
   Height = height + (dialog ? 2 * kFrame + kTitleBar : 0);
 }
 
 gfx::Point Form::clientOrigin() const {
-  if (BorderStyle == TBorderStyle::Dialog) return {Left + kFrame, Top + kFrame + kTitleBar};
+  if (hasFrame()) return {Left + kFrame, Top + kFrame + kTitleBar};
   return {Left, Top};
 }
 
@@ -77,29 +82,87 @@ TModalResult Form::ShowModal() {
   return result;
 }
 
-void Form::BringToFront() { desktop_.bringToFront(this); }
+void Form::BringToFront() {
+  desktop_.bringToFront(this);
+}
 
 void Form::SetFocus(Control* control) {
-  if (control && !control->canFocus()) return;
+  if (control && (!control->canFocus() || control->form() != this)) return;
+  if (control == ActiveControl) return;
+  Control* old = ActiveControl;
   ActiveControl = control;
+  if (old) old->focusExit();
+  if (control && ActiveControl == control) control->focusEnter();
+}
+
+std::vector<Control*> Form::focusableKinds() {
+  std::vector<Control*> order;
+  std::function<void(Control*)> walk = [&](Control* c) {
+    for (Control* child : c->children()) {
+      if (child->canFocus()) order.push_back(child);
+      walk(child);
+    }
+  };
+  walk(this);
+  return order;
+}
+
+Control* Form::focusedControl() {
+  if (ActiveControl && ActiveControl->canTakeFocus()) return ActiveControl;
+  const std::vector<Control*> order = focusableKinds();
+  // Start looking after the control that lost its ability to take the focus.
+  auto start = std::find(order.begin(), order.end(), ActiveControl);
+  const size_t first = start == order.end() ? 0 : static_cast<size_t>(start - order.begin()) + 1;
+  for (size_t k = 0; k < order.size(); ++k) {
+    Control* c = order[(first + k) % order.size()];
+    if (c->canTakeFocus()) {
+      SetFocus(c);
+      return c;
+    }
+  }
+  return nullptr;
+}
+
+void Form::selectNext(bool forward) {
+  std::vector<Control*> order = focusableKinds();
+  if (!forward) std::reverse(order.begin(), order.end());
+  auto at = std::find(order.begin(), order.end(), ActiveControl);
+  const size_t first = at == order.end() ? 0 : static_cast<size_t>(at - order.begin()) + 1;
+  for (size_t k = 0; k < order.size(); ++k) {
+    Control* c = order[(first + k) % order.size()];
+    if (c->canTakeFocus()) {
+      SetFocus(c);
+      return;
+    }
+  }
+}
+
+bool Form::dialogKey(int key) {
+  std::function<bool(Control*)> offer = [&](Control* c) {
+    for (Control* child : c->children()) {
+      if (!child->Visible || !child->Enabled) continue;
+      if (child->dialogKey(key) || offer(child)) return true;
+    }
+    return false;
+  };
+  return offer(this);
 }
 
 Form::Area Form::areaAt(int x, int y) const {
   if (!boundsRect().contains(x, y)) return Area::Outside;
   if (clientScreenRect().contains(x, y)) return Area::Client;
   if (closeButtonRect().contains(x, y)) return Area::CloseButton;
-  if (BorderStyle == TBorderStyle::Dialog && y >= Top + kFrame && y < Top + kFrame + kTitleBar)
-    return Area::TitleBar;
+  if (hasFrame() && y >= Top + kFrame && y < Top + kFrame + kTitleBar) return Area::TitleBar;
   return Area::Frame;
 }
 
 gfx::Rect Form::closeButtonRect() const {
-  if (BorderStyle != TBorderStyle::Dialog) return {};
+  if (!hasFrame()) return {};
   return gfx::Rect::xywh(Left + Width - kFrame - 18, Top + kFrame + 2, 16, 14);
 }
 
 void Form::paint(gfx::Canvas& screen, const gfx::Rect& r) {
-  if (BorderStyle == TBorderStyle::Dialog) paintFrame(screen, r);
+  if (hasFrame()) paintFrame(screen, r);
   screen.fillRect(clientScreenRect(), Color);
 }
 

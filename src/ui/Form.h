@@ -7,7 +7,8 @@
 
 namespace ui {
 
-enum class TBorderStyle { None, Dialog };
+// Single: a plain frame (an edit's border; a form treats it like Dialog).
+enum class TBorderStyle { None, Dialog, Single };
 enum class TFormStyle { Normal, StayOnTop };
 enum class TCloseAction { None, Hide };
 enum class TPosition { Designed, ScreenCenter };
@@ -51,7 +52,17 @@ class Form : public Control {
   // ModalResult; other forms get no input meanwhile. Timers keep running.
   ui::TModalResult ShowModal();
   void BringToFront();
+  // Moves the keyboard focus (null: the form itself); the old control's
+  // OnExit runs, then the new one's OnEnter.
   void SetFocus(Control* control);
+  // The control that keys go to now. A focused control that was hidden or
+  // disabled hands the focus on to the next one that can take it; with none
+  // left the keys go to the form.
+  Control* focusedControl();
+  // Tab and Shift+Tab: the next or previous control that can take the focus.
+  void selectNext(bool forward);
+  // Offers Enter or Escape to the form's buttons (default and cancel).
+  bool dialogKey(int key) override;
   bool isModal() const { return modal_; }
 
   Form* form() override { return this; }
@@ -61,12 +72,16 @@ class Form : public Control {
   gfx::Rect clientScreenRect() const override;
   void paint(gfx::Canvas& screen, const gfx::Rect& r) override;
 
+  bool hasFrame() const { return BorderStyle != TBorderStyle::None; }
   // The part of the window a point lies in, in desktop coordinates.
   enum class Area { Outside, Client, TitleBar, CloseButton, Frame };
   Area areaAt(int x, int y) const;
   gfx::Rect closeButtonRect() const;
 
  private:
+  // Every control of the form of a kind that takes the focus, depth first
+  // in creation order: the tab order.
+  std::vector<Control*> focusableKinds();
   void paintFrame(gfx::Canvas& screen, const gfx::Rect& r);
 
   Desktop& desktop_;

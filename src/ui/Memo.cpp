@@ -4,6 +4,7 @@
 
 #include "gfx/Text.h"
 #include "ui/Look.h"
+#include "ui/Utf8.h"
 
 namespace ui {
 
@@ -44,23 +45,13 @@ void Memo::keyDown(int& key, Shift shift) {
 }
 
 void Memo::keyPress(char32_t ch) {
-  Control::keyPress(ch);
+  ch = fireKeyPress(ch);
   if (ReadOnly || ch < 32) return;
-  std::string utf8;
-  if (ch < 0x80) {
-    utf8 += static_cast<char>(ch);
-  } else if (ch < 0x800) {
-    utf8 += static_cast<char>(0xC0 | (ch >> 6));
-    utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-  } else {
-    utf8 += static_cast<char>(0xE0 | (ch >> 12));
-    utf8 += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-    utf8 += static_cast<char>(0x80 | (ch & 0x3F));
-  }
+  const std::string typed = utf8::encode(ch);
   if (Lines.empty())
-    Lines.add(utf8);
+    Lines.add(typed);
   else
-    Lines.set(Lines.Count() - 1, Lines.get(Lines.Count() - 1) + utf8);
+    Lines.set(Lines.Count() - 1, Lines.get(Lines.Count() - 1) + typed);
 }
 
 void Memo::paint(gfx::Canvas& screen, const gfx::Rect& r) {

@@ -56,7 +56,9 @@ MessageBoxForm::MessageBoxForm(Desktop& desktop, const MessageBoxRequest& reques
     addButton("Nein", TModalResult::No, clientWidth / 2 + 5);
   } else {
     addButton("OK", TModalResult::Ok, clientWidth / 2 - 37);
+    buttons_.front()->Cancel = true;  // Escape closes a box that only informs
   }
+  buttons_.front()->Default = true;
   ActiveControl = buttons_.front().get();
   OnClose = [this](TCloseAction&) {
     if (ModalResult == TModalResult::None)

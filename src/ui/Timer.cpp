@@ -9,7 +9,9 @@ Timer::Timer(Desktop& desktop, std::string name, int interval)
   desktop_.addTimer(this);
 }
 
-Timer::~Timer() { desktop_.removeTimer(this); }
+Timer::~Timer() {
+  desktop_.removeTimer(this);
+}
 
 void Timer::setEnabled(bool enabled) {
   if (enabled == enabled_) return;
@@ -23,7 +25,9 @@ void Timer::setInterval(int ms) {
   if (enabled_) restart();
 }
 
-void Timer::restart() { due_ = desktop_.clock().nowMs() + desktop_.effectiveInterval(interval_); }
+void Timer::restart() {
+  due_ = desktop_.clock().nowMs() + desktop_.effectiveInterval(interval_);
+}
 
 void Timer::fire() {
   ++fires_;

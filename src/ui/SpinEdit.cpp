@@ -1,0 +1,78 @@
+#include "ui/SpinEdit.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "ui/Look.h"
+
+namespace ui {
+
+SpinEdit::SpinEdit(Control* parent, std::string name) : Edit(parent, std::move(name), "0") {}
+
+int SpinEdit::clamp(int value) const {
+  if (MinValue == 0 && MaxValue == 0) return value;
+  return std::clamp(value, std::min(MinValue, MaxValue), std::max(MinValue, MaxValue));
+}
+
+int SpinEdit::Value() const {
+  const std::string& t = Text();
+  int value = 0;
+  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (error != std::errc() || end != t.data() + t.size() || t.empty()) return MinValue;
+  return clamp(value);
+}
+
+void SpinEdit::setValue(int value) {
+  setText(std::to_string(clamp(value)));
+}
+
+gfx::Rect SpinEdit::upButton() const {
+  const int inset = BorderStyle == TBorderStyle::None ? 0 : 2;
+  return {Width - inset - kButtonWidth, inset, Width - inset, Height / 2};
+}
+
+gfx::Rect SpinEdit::downButton() const {
+  const int inset = BorderStyle == TBorderStyle::None ? 0 : 2;
+  return {Width - inset - kButtonWidth, Height / 2, Width - inset, Height - inset};
+}
+
+void SpinEdit::mouseDown(MouseButton button, Shift shift, int x, int y) {
+  if (button == MouseButton::Left && !ReadOnly &&
+      (upButton().contains(x, y) || downButton().contains(x, y))) {
+    pressedButton_ = upButton().contains(x, y) ? 1 : -1;
+    setValue(Value() + pressedButton_ * Increment);
+    // The button press reaches the handler, but does not move the caret.
+    Control::mouseDown(button, shift, x, y);
+    return;
+  }
+  Edit::mouseDown(button, shift, x, y);
+}
+
+void SpinEdit::mouseUp(MouseButton button, Shift shift, int x, int y) {
+  if (button == MouseButton::Left) pressedButton_ = 0;
+  Edit::mouseUp(button, shift, x, y);
+}
+
+void SpinEdit::captureLost() {
+  pressedButton_ = 0;
+  Edit::captureLost();
+}
+
+void SpinEdit::keyDown(int& key, Shift shift) {
+  Edit::keyDown(key, shift);
+  if (ReadOnly) return;
+  if (key == vk::Up) setValue(Value() + Increment);
+  if (key == vk::Down) setValue(Value() - Increment);
+}
+
+void SpinEdit::paint(gfx::Canvas& screen, const gfx::Rect& r) {
+  const gfx::Rect clip = screen.clip();
+  Edit::paint(screen, r);
+  screen.setClip(clip);
+  const bool enabled = enabledInTree();
+  look::arrowButton(screen, upButton().offset(r.left, r.top), look::Arrow::Up, enabled, pressedButton_ > 0);
+  look::arrowButton(screen, downButton().offset(r.left, r.top), look::Arrow::Down, enabled,
+                    pressedButton_ < 0);
+}
+
+}  // namespace ui
