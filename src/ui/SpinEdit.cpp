@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
+#include <cstdint>
 
 #include "ui/Look.h"
 
@@ -26,6 +28,11 @@ void SpinEdit::setValue(int value) {
   setText(std::to_string(clamp(value)));
 }
 
+void SpinEdit::step(int direction) {
+  const int64_t next = int64_t{Value()} + int64_t{direction} * Increment;
+  setValue(static_cast<int>(std::clamp<int64_t>(next, INT_MIN, INT_MAX)));
+}
+
 gfx::Rect SpinEdit::upButton() const {
   const int inset = BorderStyle == TBorderStyle::None ? 0 : 2;
   return {Width - inset - kButtonWidth, inset, Width - inset, Height / 2};
@@ -40,7 +47,7 @@ void SpinEdit::mouseDown(MouseButton button, Shift shift, int x, int y) {
   if (button == MouseButton::Left && !ReadOnly &&
       (upButton().contains(x, y) || downButton().contains(x, y))) {
     pressedButton_ = upButton().contains(x, y) ? 1 : -1;
-    setValue(Value() + pressedButton_ * Increment);
+    step(pressedButton_);
     // The button press reaches the handler, but does not move the caret.
     Control::mouseDown(button, shift, x, y);
     return;
@@ -61,8 +68,8 @@ void SpinEdit::captureLost() {
 void SpinEdit::keyDown(int& key, Shift shift) {
   Edit::keyDown(key, shift);
   if (ReadOnly) return;
-  if (key == vk::Up) setValue(Value() + Increment);
-  if (key == vk::Down) setValue(Value() - Increment);
+  if (key == vk::Up) step(1);
+  if (key == vk::Down) step(-1);
 }
 
 void SpinEdit::paint(gfx::Canvas& screen, const gfx::Rect& r) {

@@ -33,6 +33,8 @@ class SpinEdit : public Edit {
   gfx::Rect upButton() const;
   gfx::Rect downButton() const;
   int clamp(int value) const;
+  // Steps the value by Increment up (+1) or down (-1).
+  void step(int direction);
 
   int pressedButton_ = 0;  // +1 up, -1 down, 0 none
 };

@@ -32,6 +32,10 @@ void TrackBar::setPosition(int position) {
   if (OnChange) OnChange();
 }
 
+void TrackBar::stepBy(int64_t delta) {
+  setPosition(static_cast<int>(std::clamp<int64_t>(int64_t{position_} + delta, min_, max_)));
+}
+
 int TrackBar::channelLeft() const {
   return kMargin + kThumbWidth / 2;
 }
@@ -63,7 +67,7 @@ void TrackBar::mouseDown(MouseButton button, Shift shift, int x, int y) {
   if (thumbRect().contains(x, y)) {
     dragOffset_ = x - xOf(position_);
   } else {
-    setPosition(x < xOf(position_) ? position_ - PageSize : position_ + PageSize);
+    stepBy(x < xOf(position_) ? -int64_t{PageSize} : int64_t{PageSize});
   }
 }
 
@@ -82,17 +86,17 @@ void TrackBar::keyDown(int& key, Shift shift) {
   switch (key) {
     case vk::Left:
     case vk::Up:
-      setPosition(position_ - LineSize);
+      stepBy(-int64_t{LineSize});
       break;
     case vk::Right:
     case vk::Down:
-      setPosition(position_ + LineSize);
+      stepBy(LineSize);
       break;
     case vk::Prior:
-      setPosition(position_ - PageSize);
+      stepBy(-int64_t{PageSize});
       break;
     case vk::Next:
-      setPosition(position_ + PageSize);
+      stepBy(PageSize);
       break;
     case vk::Home:
       setPosition(min_);
@@ -113,9 +117,17 @@ void TrackBar::paint(gfx::Canvas& screen, const gfx::Rect& r) {
   look::sunkenFrame(screen, {ox + kMargin, grooveTop, ox + Width - kMargin, grooveTop + 4}, gfx::clWindow);
   if (TickStyle == TTickStyle::Auto && max_ > min_) {
     const int tickTop = oy + kMargin + kThumbHeight + 2;
-    const int step = std::max(1, Frequency);
-    for (int p = min_; p <= max_; p += step)
-      screen.line(ox + xOf(p), tickTop, ox + xOf(p), tickTop + 3, gfx::clBlack);
+    const int64_t step = std::max(1, Frequency);
+    const int64_t ticks = (int64_t{max_} - min_) / step;
+    if (ticks > channelRight() - channelLeft()) {
+      // More ticks than pixels: they merge into a bar.
+      screen.fillRect({ox + channelLeft(), tickTop, ox + channelRight() + 1, tickTop + 3}, gfx::clBlack);
+    } else {
+      for (int64_t k = 0; k <= ticks; ++k) {
+        const int x = ox + xOf(static_cast<int>(min_ + k * step));
+        screen.line(x, tickTop, x, tickTop + 3, gfx::clBlack);
+      }
+    }
     screen.line(ox + xOf(max_), tickTop, ox + xOf(max_), tickTop + 4, gfx::clBlack);
   }
   const gfx::Rect thumb = thumbRect().offset(ox, oy);

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include "ui/Control.h"
 
 namespace ui {
@@ -41,6 +43,7 @@ class TrackBar : public Control {
  private:
   static constexpr int kNotDragging = -1000000;
   static constexpr int kThumbWidth = 11, kThumbHeight = 20, kMargin = 8;
+  void stepBy(int64_t delta);
   int channelLeft() const;
   int channelRight() const;
   int xOf(int position) const;

@@ -2,6 +2,7 @@
 // the key handlers.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,11 @@ TEST(SpinEdit, TakesDigitsOnlyAndStepsWithinItsBounds) {
   EXPECT_EQ(changes, (std::vector<std::string>{"9", "98", "99", "100", "99"}));
   speed.setText("Speed:");
   EXPECT_EQ(speed.Value(), 1);  // not a number: the lowest value
+  // Without bounds, stepping past the largest number stays there.
+  speed.MinValue = speed.MaxValue = 0;
+  speed.setValue(INT_MAX);
+  t.key(ui::vk::Up);
+  EXPECT_EQ(speed.Text(), std::to_string(INT_MAX));
 }
 
 }  // namespace

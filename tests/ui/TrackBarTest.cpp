@@ -1,6 +1,7 @@
 // The track bar keeps its position in range and reports every change once.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "ui/Form.h"
@@ -65,6 +66,20 @@ TEST(TrackBar, DraggingTheThumbFollowsThePointerAndStaysInRange) {
   t.platform.virtualClock.advanceBy(1000);
   t.click(20, y);
   EXPECT_EQ(t.bar.Position(), 95);
+}
+
+TEST(TrackBar, WholeIntegerRangeNeitherOverflowsNorDrawsTicksForever) {
+  Slider t;
+  t.bar.setRange(INT_MIN, INT_MAX);
+  t.bar.setPosition(INT_MAX);
+  t.key(ui::vk::Right);
+  EXPECT_EQ(t.bar.Position(), INT_MAX);
+  gfx::Bitmap screen;
+  t.desktop.compose(screen);
+  const gfx::Rect thumb = t.bar.thumbRect();
+  t.desktop.mouseDown(ui::MouseButton::Left, thumb.left + 5, thumb.top + 5);
+  t.desktop.mouseMove(-50, thumb.top + 5);
+  EXPECT_EQ(t.bar.Position(), INT_MIN);
 }
 
 }  // namespace
