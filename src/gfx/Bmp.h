@@ -19,7 +19,9 @@ struct BmpResult {
 // Reads a Windows BMP from memory: 1, 4, 8, 16, 24 and 32 bits per pixel,
 // RLE4 and RLE8, bit-field masks, bottom-up and top-down, the OS/2 and V4/V5
 // headers. Every size in the file is checked against the data before it is
-// used, so a malformed file is an error, never a crash or an overread.
+// used, so a malformed file is an error naming the failed check, never a
+// crash or an overread. Pictures may be at most 16384 pixels on a side and
+// 64 M pixels in all. The result is opaque: any alpha in the file is ignored.
 BmpResult decodeBmp(std::string_view bytes);
 
 // Reads a BMP file named by a game path (see sys::resolvePath).
@@ -33,9 +35,9 @@ class PictureError : public std::runtime_error {
 };
 Bitmap loadBmpOrThrow(const std::string& gamePath);
 
-// Encodes a bitmap as a 24-bit bottom-up BMP.
+// Encodes a bitmap as a 24-bit bottom-up BMP (alpha is dropped).
 std::string encodeBmp(const Bitmap& bitmap);
-// Writes a 24-bit BMP file through a temporary file.
+// Writes a 24-bit BMP file through a temporary file; an empty bitmap is refused.
 sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap);
 
 }  // namespace gfx
