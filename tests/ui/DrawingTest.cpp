@@ -9,6 +9,7 @@
 #include "ui/Image.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
+#include "ui/SpeedButton.h"
 #include "ui/support/FakePlatform.h"
 
 namespace {
@@ -130,6 +131,31 @@ TEST(Drawing, CheckBoxShowsItsTickAndGreysOutWhenDisabled) {
   EXPECT_EQ(t.at(10 + 3, 10 + 2 + 3 + 2), gfx::clWindowText);  // the tick's first column
   box.Enabled = false;
   EXPECT_EQ(t.at(fieldX + 1, fieldY), gfx::clBtnFace);
+}
+
+TEST(Drawing, FlatSpeedButtonShowsAnEdgeOnlyUnderThePointerAndSinksWhileHeld) {
+  Drawing t;
+  ui::Form f(t.desktop, "f");
+  colour(f, kGreen, 0, 0, 300, 200);
+  ui::SpeedButton ok(&f, "SpeedButton1", "OK");
+  ok.Flat = true;
+  ok.setBounds(100, 100, 105, 25);
+  int clicks = 0;
+  ok.OnClick = [&] { ++clicks; };
+  EXPECT_EQ(t.at(100, 110), kGreen);  // flat and idle: the form shows through
+  t.desktop.mouseMove(150, 110);
+  EXPECT_EQ(t.at(100, 110), gfx::clBtnHighlight);
+  t.desktop.mouseDown(ui::MouseButton::Left, 150, 110);
+  EXPECT_EQ(t.at(100, 110), gfx::clBtnShadow);
+  t.desktop.mouseMove(20, 20);  // dragged off: springs back, no longer hot
+  EXPECT_EQ(t.at(100, 110), kGreen);
+  t.desktop.mouseMove(150, 111);
+  EXPECT_EQ(t.at(100, 110), gfx::clBtnShadow);
+  t.desktop.mouseUp(ui::MouseButton::Left, 150, 111);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(t.at(100, 110), gfx::clBtnHighlight);
+  t.desktop.mouseMove(20, 20);
+  EXPECT_EQ(t.at(100, 110), kGreen);
 }
 
 }  // namespace
