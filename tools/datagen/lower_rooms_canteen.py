@@ -3,7 +3,7 @@ the beer garden behind it (Gastgarten) and its oil painting (Bild)."""
 import math
 import random
 
-from lower_draw import (arrow, box, ceiling_lamp, cloud, finish, glass_shine, hgrad, line, night_sky, oval, plant,
+from lower_draw import (arrow, blob, box, ceiling_lamp, cloud, finish, glass_shine, hgrad, line, night_sky, oval, plant,
                         poly, rbox, rgrad, shade, sign, sky, text, tiles, tree, vgrad)
 from lower_people import agent, toegl_big, toegl_small
 from lower_room import Room, nightfall
@@ -135,7 +135,13 @@ def draw_kantine(ctx, cheque_on=True, toegl=True, agent_on=False, agent_mouth=0,
     box(ctx, 226, 246, 30, 22, (190, 196, 204), "ink", 1.5)
     for i in range(4):
         line(ctx, 230 + i * 7, 246, 230 + i * 7, 238, "white", 3)
-    rbox(ctx, 400, 300, 120, 34, 6, (240, 240, 236), "ink", 1.5)
+    # A tray with today's Schnitzel.
+    rbox(ctx, 396, 298, 128, 38, 6, (190, 196, 204), "ink", 1.5)
+    oval(ctx, 440, 316, 34, 12, (250, 250, 246), "ink", 1.5)
+    blob(ctx, [(416, 316), (428, 306), (452, 306), (464, 314), (452, 324), (426, 324)], (214, 150, 70), "ink", 1.2)
+    oval(ctx, 458, 310, 6, 4, (250, 230, 90), "ink", 1)
+    for i in range(2):
+        line(ctx, 490 + i * 10, 304, 496 + i * 10, 330, (170, 176, 184), 3)
     if cheque_on:
         cheque(ctx, 104, 238)
     if plan:
@@ -203,7 +209,7 @@ def draw_kantine2(ctx, night=False, plan_on_table=True, toegl=True, cup=True, re
     glass_shine(ctx, 462, 186, 54, 66)
     box(ctx, 462, 186, 54, 66, None, "ink", 1.5)
     sign(ctx, 452, 162, 74, 16, "Gastgarten", 10, (40, 150, 80), "white")
-    plant(ctx, 546, 252, 0.8)
+    plant(ctx, 604, 252, 0.7)
     # Window with a view.
     box(ctx, 560, 70, 70, 90, vgrad(70, 160, (150, 200, 240), (200, 230, 250)) if not night else (30, 36, 80),
         "ink", 2)
@@ -217,21 +223,31 @@ def draw_kantine2(ctx, night=False, plan_on_table=True, toegl=True, cup=True, re
         line(ctx, 130, 132 + i * 9, 170, 132 + i * 9, (150, 150, 150), 1.5)
 
     # Tables with chairs; the plan lies on the front table on the left.
-    def table(x, y, w, s=1.0):
-        for cx in (x - w * 0.35, x + w * 0.35):
-            rbox(ctx, cx - 10 * s, y - 38 * s, 20 * s, 26 * s, 3, (200, 90, 60), "ink", 1.5)
-            box(ctx, cx - 8 * s, y - 12 * s, 16 * s, 4 * s, (170, 70, 46), "ink", 1)
-        poly(ctx, [(x - w / 2, y), (x + w / 2, y), (x + w / 2 + 8 * s, y + 12 * s), (x - w / 2 - 8 * s, y + 12 * s)],
-             (246, 246, 240), "ink", 1.5)
-        box(ctx, x - w / 2 - 8 * s, y + 12 * s, w + 16 * s, 5 * s, (200, 70, 60), "ink", 1.2)
-        for lx in (x - w / 2 + 4 * s, x + w / 2 - 8 * s):
-            box(ctx, lx, y + 17 * s, 4 * s, 40 * s, (120, 120, 126), "ink", 1)
+    def chair(x, y, s, side):
+        """A chair beside a table; y is the height of its seat."""
+        back = x + side * 12 * s
+        box(ctx, back - 3 * s, y - 30 * s, 6 * s, 46 * s, (180, 80, 50), "ink", 1.2)
+        poly(ctx, [(x - 12 * s, y), (x + 12 * s, y), (x + 14 * s, y + 6 * s), (x - 14 * s, y + 6 * s)],
+             (200, 90, 60), "ink", 1.2)
+        for lx in (x - 11 * s, x + 9 * s):
+            box(ctx, lx, y + 6 * s, 2.5 * s, 24 * s, (110, 110, 116), None)
 
-    table(130, 270, 70, 0.7)
-    table(470, 270, 70, 0.7)
-    table(580, 300, 80, 0.9)
+    def table(x, y, w, s=1.0):
+        """A canteen table with a chair at each end; y is the front edge of its top."""
+        chair(x - w / 2 - 14 * s, y + 4 * s, s, -1)
+        chair(x + w / 2 + 14 * s, y + 4 * s, s, 1)
+        poly(ctx, [(x - w / 2 + 6 * s, y - 14 * s), (x + w / 2 - 6 * s, y - 14 * s), (x + w / 2, y), (x - w / 2, y)],
+             (246, 246, 240), "ink", 1.5)
+        box(ctx, x - w / 2, y, w, 5 * s, (200, 70, 60), "ink", 1.2)
+        for lx in (x - w / 2 + 4 * s, x + w / 2 - 8 * s):
+            box(ctx, lx, y + 5 * s, 4 * s, 36 * s, (120, 120, 126), "ink", 1)
+        oval(ctx, x, y - 7 * s, 5 * s, 2 * s, (240, 240, 236), "ink", 1)
+
+    table(170, 284, 70, 0.8)
+    table(470, 284, 70, 0.8)
+    table(560, 330, 90, 1.0)
     # The big front table on the left.
-    rbox(ctx, 86, 276, 26, 40, 4, (200, 90, 60), "ink", 1.5)
+    chair(146, 334, 1.2, 1)
     poly(ctx, [(0, 314), (100, 314), (124, 338), (0, 338)], (246, 246, 240), "ink", 1.5)
     box(ctx, 0, 338, 124, 7, (200, 70, 60), "ink", 1.2)
     box(ctx, 100, 345, 6, 46, (120, 120, 126), "ink", 1)

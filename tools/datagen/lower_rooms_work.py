@@ -57,7 +57,7 @@ def draw_bibliothek(ctx, night=False, book="geld", pose="read", eyes="read2", mo
     poly(ctx, [(136, 336), (548, 336), (616, 386), (62, 386)], None, (230, 190, 90), 2)
     line(ctx, 0, 310, 640, 310, "ink", 2)
     bookcase(ctx, 0, 30, 96, 280, 5, 1)
-    bookcase(ctx, 256, 40, 220, 270, 5, 11, skip=(3, 304, 330))
+    bookcase(ctx, 256, 32, 220, 268, 5, 11, skip=(3, 304, 330))
     bookcase(ctx, 552, 30, 88, 280, 5, 21)
     # The book that matters, in the gap of the fourth shelf.
     if book == "geld":
@@ -67,7 +67,7 @@ def draw_bibliothek(ctx, night=False, book="geld", pose="read", eyes="read2", mo
         line(ctx, 309, 232, 325, 232, (120, 80, 20), 1.5)
     else:
         box(ctx, 306, 202, 22, 40, hgrad(306, 328, (90, 140, 210), (50, 90, 160)), "ink", 1.5)
-        text(ctx, 317, 215, "π", 11, "white")
+        text(ctx, 317, 215, "M", 11, "white")
         line(ctx, 309, 230, 325, 230, "white", 1.5)
     sign(ctx, 300, 8, 132, 26, "Bibliothek", 16, (60, 40, 30), (240, 210, 120), face="Liberation Serif")
     rbox(ctx, 450, 70, 80, 22, 3, (250, 246, 226), "ink", 1.2)
@@ -189,11 +189,9 @@ def draw_bastelraum(ctx, hubert_on=True, tools=True, eyes="look in", mouth=0, mo
     for a in (0, 1.05, 2.1):
         oval(ctx, 70, 160, 38, 14, None, (40, 60, 140), 1.5, angle=a)
     text(ctx, 70, 206, "Bauplan Nr. 7", 9, (40, 40, 40), bold=False)
-    # Stool, Hubert, the bench in front of him.
+    # Hubert and the bench in front of him.
     if hubert_on:
         hubert(ctx, eyes, mouth, mood, laugh)
-    else:
-        oval(ctx, 486, 300, 36, 8, (170, 110, 60), "ink", 1.5)
     box(ctx, 380, 300, 260, 16, vgrad(300, 316, (190, 140, 90), (160, 110, 70)), "ink", 2)
     box(ctx, 392, 316, 12, 78, (130, 90, 56), "ink", 1.5)
     box(ctx, 612, 316, 12, 78, (130, 90, 56), "ink", 1.5)
