@@ -131,12 +131,20 @@ class LowerFloorFilesTest(unittest.TestCase):
             self.assertEqual(region(pose, 109 - x, 210 - y, w, h), mouth, name)
 
     def test_hubert_keeps_his_eyes_in_every_mood(self):
-        # The eye frames are laid over the laughing face as well.
+        # The eye frames are laid over the laughing face as well, and his
+        # talking mouths replace all of the laugh.
         eyes = self.pic("\\graphic\\bastelraum\\look in.bmp")
         w, h = size(eyes)
         for name in ("lachen", "0"):
             face = self.pic("\\graphic\\bastelraum\\%s.bmp" % name)
             self.assertEqual(region(face, 453 - 361, 170 - 125, w, h), eyes, name)
+        laugh, rest = self.pic("\\graphic\\bastelraum\\lachen.bmp"), self.pic("\\graphic\\bastelraum\\0.bmp")
+        mw, mh = size(self.pic("\\graphic\\bastelraum\\happyred0.bmp"))
+        mx, my = 453 - 361, 193 - 125
+        for y, (a, b) in enumerate(zip(laugh, rest)):
+            if my <= y < my + mh:
+                a, b = a[:mx * 3] + a[(mx + mw) * 3:], b[:mx * 3] + b[(mx + mw) * 3:]
+            self.assertEqual(a, b, "row %d of lachen.bmp" % y)
 
     def test_story_states_show_the_change(self):
         def differ(a, b, where=None):

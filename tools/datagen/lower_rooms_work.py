@@ -391,12 +391,12 @@ ROOMS = [
         ("hintergrund", {}),
         ("hintergrund2", {"hubert_on": False}),
         ("tool", {"hubert_on": False, "tools": False}, (361, 125, 108, 80), {"hubert_on": False}),
-        ("talking0", {"mouth": 0}, (453, 193, 56, 24)),
+        ("talking0", {"mouth": 0}, (453, 193, 56, 25)),
         ("lachen", {"laugh": True, "mood": "happy"}, (361, 125, 156, 94)),
         ("0", {}, (361, 125, 156, 94)),
-    ] + [("red%d" % f, {"mouth": f}, (453, 193, 56, 24)) for f in range(4)]
-      + [("happyred%d" % f, {"mouth": f, "mood": "happy"}, (453, 193, 56, 24)) for f in range(4)]
-      + [("2happyred%d" % f, {"mouth": f, "mood": "grin"}, (453, 193, 56, 24)) for f in range(4)]
+    ] + [("red%d" % f, {"mouth": f}, (453, 193, 56, 25)) for f in range(4)]
+      + [("happyred%d" % f, {"mouth": f, "mood": "happy"}, (453, 193, 56, 25)) for f in range(4)]
+      + [("2happyred%d" % f, {"mouth": f, "mood": "grin"}, (453, 193, 56, 25)) for f in range(4)]
       + [(e, {"eyes": e}, (453, 170, 56, 20)) for e in ("look in", "zwinker1", "zwinker2", "look")]),
     Room("keller", 200, draw_keller, (0, 640), [
         (600, 0, 40, 400, ">> ins Erdgeschoss hinauf >>"),
