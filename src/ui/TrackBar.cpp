@@ -46,7 +46,7 @@ int TrackBar::channelRight() const {
 int TrackBar::xOf(int position) const {
   if (max_ == min_) return channelLeft();
   const int64_t span = channelRight() - channelLeft();
-  return channelLeft() + static_cast<int>(span * (position - min_) / (int64_t{max_} - min_));
+  return channelLeft() + static_cast<int>(span * (int64_t{position} - min_) / (int64_t{max_} - min_));
 }
 
 int TrackBar::positionAt(int x) const {
@@ -54,7 +54,7 @@ int TrackBar::positionAt(int x) const {
   if (span <= 0) return min_;
   const int64_t offset = std::clamp(x - channelLeft(), 0, span);
   // Round to the nearest position.
-  return min_ + static_cast<int>((offset * (int64_t{max_} - min_) + span / 2) / span);
+  return static_cast<int>(min_ + (offset * (int64_t{max_} - min_) + span / 2) / span);
 }
 
 gfx::Rect TrackBar::thumbRect() const {
