@@ -105,6 +105,14 @@ class TForm1 : public ui::Form {
   void personAnimation(int room);
   void effectSound(const std::string& path, int number);
 
+  // Spoken lines, the choice panel and the dialogue trees. Returns false
+  // when the room has no person to talk to.
+  bool refreshChoicePanel();
+  void dialogTree(const std::string& person, const std::string& reply, int index);
+
+  // The inventory bar on the spoken-line band.
+  void paintInventoryBar();
+
   // Clicks.
   void zoneMouseDown(ui::MouseButton button, int x);
   void FormMouseDown(ui::MouseButton button, int x);
