@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/Game.h"
+#include "rooms/RoomEvents.h"
 #include "sys/DataPath.h"
 
 namespace game {
@@ -143,6 +144,7 @@ TForm1::TForm1(Game& g)
   MediaPlayer3 = g.makePlayer(PlayerKind::Video);
   MediaPlayer3->AutoRewind = false;
   MediaPlayer3->setDisplay(&Panel2);
+  rooms::setUpRooms(*this);
 }
 
 TForm1::~TForm1() = default;

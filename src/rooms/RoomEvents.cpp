@@ -1,0 +1,26 @@
+// Wires the room builder and the hover handlers into the main window.
+#include "rooms/RoomEvents.h"
+
+#include "app/TForm1.h"
+
+namespace game::rooms {
+
+std::array<ui::Label*, 6> hotSpotSlots(TForm1& f1) {
+  return {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5, &f1.object6};
+}
+
+void setUpRooms(TForm1& f1) {
+  f1.build.OnTimer = [&f1] { f1.buildTimer(); };
+  f1.schirm.OnMouseMove = [&f1](ui::Shift, int x, int y) { f1.zoneMouseMove(x, y); };
+  // The walk strip shares the handler; its points are turned into points of
+  // the room picture, which the hot spots are measured in.
+  f1.zone.OnMouseMove = [&f1](ui::Shift, int x, int y) {
+    f1.zoneMouseMove(x + f1.zone.Left - f1.schirm.Left, y + f1.zone.Top - f1.schirm.Top);
+  };
+  f1.OnMouseMove = [&f1](ui::Shift, int, int) { f1.FormMouseMove(); };
+  // A positive left edge of `cd` asks the next room change to check the
+  // screen's resolution; the first room always does.
+  f1.cd.Left = 15;
+}
+
+}  // namespace game::rooms

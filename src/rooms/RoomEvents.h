@@ -1,0 +1,34 @@
+#pragma once
+#include <array>
+
+namespace ui {
+class Label;
+}
+
+namespace game {
+
+class TForm1;
+
+namespace rooms {
+
+// Binds the room builder's timer, the hover handlers of the room picture and
+// the walk strip, and the main window's own pointer moves; marks the
+// resolution check as still to be done by the first room change. Called once
+// by the main window's constructor.
+void setUpRooms(TForm1& f1);
+
+// The six hot-spot slots, slot 1 first.
+std::array<ui::Label*, 6> hotSpotSlots(TForm1& f1);
+
+// The hover over the in-game menu picture while the mode is "menu". The
+// in-game menu fills this in; until then a pointer move over the menu only
+// does the room hover.
+void menuHover(TForm1& f1, int x, int y);
+
+// The hover line while a script runs (black on black, unreadable) and back
+// in normal play (its own colour, fade level 0, white text).
+void helplineScriptLook(TForm1& f1);
+void helplineNormalLook(TForm1& f1);
+
+}  // namespace rooms
+}  // namespace game
