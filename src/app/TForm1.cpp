@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/Game.h"
+#include "interaction/ClickDispatcher.h"
 #include "rooms/RoomEvents.h"
 #include "sys/DataPath.h"
 
@@ -138,6 +139,7 @@ TForm1::TForm1(Game& g)
   Button5.OnClick = [this] { Button5Click(); };
   Button6.OnClick = [this] { Button6Click(); };
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
+  bindClickHandlers(*this);
 
   MediaPlayer1 = g.makePlayer(PlayerKind::Midi);
   MediaPlayer2 = g.makePlayer(PlayerKind::Wave);

@@ -1,0 +1,33 @@
+#pragma once
+#include <string>
+
+namespace game {
+
+class TForm1;
+
+// Binds the main window's mouse events (the room picture, the walk strip, the
+// window itself, the walk-strip copy) and the desk's four answer boxes to
+// their handlers. Called once by the main window's constructor.
+void bindClickHandlers(TForm1& form);
+
+// Replaces the whole command queue by the lines of a script under the data
+// root. A script that cannot be read leaves the queue as it was and adds one
+// line to the error list; returns whether the script was loaded.
+bool loadScript(TForm1& form, const std::string& relativePath);
+
+// The click rules of single rooms that come before the plain hot-spot script,
+// tried in order for a click on a hot spot with no item held. Returns true
+// when one of them has dealt with the click.
+bool runClickSpecialCases(TForm1& form);
+
+// Hooks into the parts of the game that share the picture's click handler.
+//
+// Uses the held item on the hot spot under the pointer (item scripts and the
+// item's refusals). Called for a click on a hot spot while an item is held.
+void useHeldItem(TForm1& form);
+// A click on the picture while the in-game menu is open: acts on the entry
+// that the hover line names. Returns true when the click saved or loaded a
+// game; such a click leaves the double-click detector alone.
+bool menuClick(TForm1& form);
+
+}  // namespace game
