@@ -20,9 +20,7 @@ constexpr gfx::TColor kFadeColors[kTopLevel - 1] = {
     gfx::rgb(86, 200, 254),  gfx::rgb(107, 206, 254), gfx::rgb(129, 214, 254), gfx::rgb(171, 227, 254),
     gfx::rgb(203, 237, 254), gfx::rgb(227, 247, 255)};
 
-constexpr const char* kScriptMode = "KI Script working ...";
-
-enum Pointer { kEmpty = 1, kObject = 2, kTarget = 3, kInventar = 4, kInventar2 = 5 };
+enum Pointer { kObject = 2, kTarget = 3, kInventar = 4, kInventar2 = 5 };
 
 // Borders belong to no slot: a point on an edge is outside.
 bool inside(const ui::Label& slot, int x, int y) {
@@ -100,27 +98,6 @@ void TForm1::pointerShapeStep() {
     if (overHotSpot) schirm.Cursor = kObject;
     if (overHotSpot && itemInHand) schirm.Cursor = kInventar;
   }
-  if (f2.mode.Caption == kScriptMode) {
-    // The pointer disappears while a scripted sequence runs.
-    Cursor = kEmpty;
-    zone.Cursor = kEmpty;
-    for (ui::Label* slot : {&Object1, &object2, &object3, &object4, &object5}) slot->Cursor = zone.Cursor;
-    schirm.Cursor = zone.Cursor;
-  }
 }
 
-namespace rooms {
-
-void helplineScriptLook(TForm1& f1) {
-  f1.helpline.Color = gfx::clBlack;
-  f1.helpline.Font.Color = gfx::clBlack;
-}
-
-void helplineNormalLook(TForm1& f1) {
-  f1.helpline.Color = kHelplineColor;
-  f1.helpline.Tag = 0;
-  f1.helpline.Font.Color = gfx::clWhite;
-}
-
-}  // namespace rooms
 }  // namespace game

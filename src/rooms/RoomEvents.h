@@ -25,10 +25,5 @@ std::array<ui::Label*, 6> hotSpotSlots(TForm1& f1);
 // does the room hover.
 void menuHover(TForm1& f1, int x, int y);
 
-// The hover line while a script runs (black on black, unreadable) and back
-// in normal play (its own colour, fade level 0, white text).
-void helplineScriptLook(TForm1& f1);
-void helplineNormalLook(TForm1& f1);
-
 }  // namespace rooms
 }  // namespace game
