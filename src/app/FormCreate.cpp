@@ -29,6 +29,24 @@ ui::CursorImage cursorFrom(const gfx::Bitmap& picture, int hotX, int hotY) {
 
 }  // namespace
 
+// The protagonist's body frames and faces and the item icons are carried in
+// the program itself.
+void TForm1::loadImageLists() {
+  struct ListResource {
+    ui::ImageList& list;
+    const char* folder;
+    int count;
+  };
+  for (const ListResource& r : {ListResource{animate, "animate", 11}, ListResource{face, "face", 12},
+                                ListResource{inventar, "icons", 21}}) {
+    r.list.Clear();
+    for (int i = 0; i < r.count; ++i) {
+      gfx::BmpResult picture = gfx::decodeBmp(app::resource(std::string(r.folder) + "/" + std::to_string(i) + ".bmp"));
+      r.list.Add(picture.ok() ? *picture.bitmap : gfx::Bitmap(r.list.Width, r.list.Height, 0xFFFF00FFu));
+    }
+  }
+}
+
 void TForm1::FormCreate() {
   for (const CursorResource& c : kCursors) {
     const std::string_view bytes = app::resource(std::string("cursor/") + c.name + ".bmp");

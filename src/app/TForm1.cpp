@@ -132,6 +132,7 @@ TForm1::TForm1(Game& g)
 
   Testen.OnTimer = [this] { TestenTimer(); };
   START.OnTimer = [this] { STARTTimer(); };
+  Runner.OnTimer = [this] { RunnerTimer(); };
   Button1.OnClick = [this] { Button1Click(); };
   NToption.OnClick = [this] { NToptionClick(); };
   say.OnDblClick = [this] { sayDblClick(); };
@@ -140,6 +141,8 @@ TForm1::TForm1(Game& g)
   Button6.OnClick = [this] { Button6Click(); };
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
   bindClickHandlers(*this);
+
+  loadImageLists();
 
   MediaPlayer1 = g.makePlayer(PlayerKind::Midi);
   MediaPlayer2 = g.makePlayer(PlayerKind::Wave);

@@ -77,6 +77,7 @@ class TForm1 : public ui::Form {
 
   // Start-up and shutdown.
   void FormCreate();
+  void loadImageLists();
   void TestenTimer();
   void STARTTimer();
   void Button1Click();  // the drive check

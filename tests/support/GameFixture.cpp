@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "app/TForm1.h"
+#include "media/MediaPlayer.h"
 #include "state/TForm2.h"
 #include "sys/Cp1252.h"
 #include "ui/Timer.h"
@@ -35,11 +36,38 @@ std::string gameText(std::initializer_list<std::string> lines) {
   return sys::utf8ToCp1252(text);
 }
 
-GameTest::GameTest() { createGame(); }
+GameTest::GameTest() {
+  savedDirectory_ = std::filesystem::current_path().string();
+  std::filesystem::current_path(dir.path());
+  createGame();
+}
 
 GameTest::~GameTest() {
   game_.reset();
   platform_.reset();
+  std::filesystem::current_path(savedDirectory_);
+}
+
+void GameTest::useDemoMedia() {
+  for (const char* folder : {"graphic", "sound", "movies"}) {
+    const std::filesystem::path link = std::filesystem::path(dir.path()) / folder;
+    if (!std::filesystem::exists(link))
+      std::filesystem::create_directory_symlink(std::filesystem::path(demoDataRoot()) / folder, link);
+  }
+}
+
+void GameTest::startRunner() {
+  useDemoMedia();
+  game::TForm1& f = f1();
+  f.MediaPlayer1->FileName = f.dataPath("\\sound\\music\\toegl.mid");
+  f.MediaPlayer1->Open();
+  f.MediaPlayer3->FileName = f.dataPath("\\movies\\black.avi");
+  f.MediaPlayer3->Open();
+  f.MediaPlayer2->FileName = f.dataPath("\\sound\\effects\\none.wav");
+  f.MediaPlayer2->Open();
+  f.MediaPlayer2->Tag = 3;
+  f.Runner.Tag = g().desktop.screenHeight();
+  f.Runner.setEnabled(true);
 }
 
 void GameTest::createGame() {

@@ -27,9 +27,12 @@ class TempDir {
 // Game text files are Windows-1252 with CR LF; tests write them from lines.
 std::string gameText(std::initializer_list<std::string> lines);
 
-// A fresh game on a temporary program directory. The data root (cd) is the
-// same directory unless a test points it elsewhere; the demo game's generated
-// data root is demoDataRoot(). Time is virtual: advance() runs due timers.
+// A fresh game on a temporary program directory, which is also the current
+// directory while the test runs (the game takes its data root and program
+// directory from it). The demo game's generated data root is demoDataRoot();
+// useDemoMedia() links its pictures, sounds and videos into the temporary
+// directory, so a test only writes the scripts it needs. Time is virtual:
+// advance() and runnerTicks() run the timers that fall due.
 class GameTest : public ::testing::Test {
  protected:
   GameTest();
@@ -47,12 +50,17 @@ class GameTest : public ::testing::Test {
   void runnerTicks(int n);
 
   static std::string demoDataRoot();
+  void useDemoMedia();
+  // Opens the three media players as the start-up does and starts the
+  // runner with an empty queue in "normal" mode.
+  void startRunner();
 
   TempDir dir;
   game::GameSetup setup;
   ui::DisplayInfo display;
 
  private:
+  std::string savedDirectory_;
   std::unique_ptr<backend::HeadlessPlatform> platform_;
   std::unique_ptr<game::Game> game_;
 };
