@@ -3,6 +3,7 @@
 // window; with --headless it plays a replay without any display or sound
 // device and writes what the game looks like at the end.
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -101,6 +102,7 @@ int runHeadless(const Options& o) {
     gfx::Bitmap screen;
     game.desktop.compose(screen);
     const std::string dir = o.dump.empty() ? "." : o.dump;
+    std::filesystem::create_directories(dir);
     if (auto r = gfx::saveBmp(dir + "/" + name, screen); !r.ok())
       std::fprintf(stderr, "kroxl: cannot write a screenshot: %s\n", r.error.c_str());
   };

@@ -170,6 +170,19 @@ TEST_F(StartUpTest, ValuesAreLowerCasedAndTheSpeedKeptInRange) {
   EXPECT_FALSE(g().Form5->CheckBox4.Checked());
 }
 
+TEST_F(StartUpTest, OddOptionsFilesAreReadWithoutHarm) {
+  // NUL bytes, LF-only line ends, a very long line and 100,000 lines.
+  std::string odd = "[indicator]\nProfessor Kroxl\n\n[version]\n100\n\n[speed]\n5\0x\n" +
+                    std::string(1 << 20, 'L') + "\n";
+  for (int i = 0; i < 100000; ++i) odd += "[music]\nfalse\n";
+  dir.write("optionsNT.pre", odd);
+  f1().STARTTimer();
+  EXPECT_TRUE(fatal().empty());
+  EXPECT_EQ(f2().version.Caption, "100");
+  EXPECT_EQ(errors().last(), "(!) Error occoured while setting up preferences from options.pre-file in Line 6");
+  EXPECT_TRUE(g().Form10->CheckBox5.Checked());  // the reader stopped before the music lines
+}
+
 TEST_F(StartUpTest, AnIncompleteVoiceRecordIsSkipped) {
   std::filesystem::remove(dir.path() + "/source");
   std::filesystem::create_directories(dir.path() + "/source/voice");
