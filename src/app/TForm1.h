@@ -111,8 +111,31 @@ class TForm1 : public ui::Form {
   bool refreshChoicePanel();
   void dialogTree(const std::string& person, const std::string& reply, int index);
 
+  // The choice panel's reply lines: pointing highlights, a press chooses
+  // (line 1 to 4).
+  void lineMouseDown(int line);
+  void lineMouseMove(int line);
+  void Panel1MouseMove();
+
   // The inventory bar on the spoken-line band.
   void paintInventoryBar();
+  void sayMouseMove(int x);
+  void sayMouseDown(ui::MouseButton button);
+  // Uses the held item on the hot spot of the last click.
+  void useHeldItem();
+
+  // Keys and the in-game menu.
+  void FormKeyDown(int& key);
+  void openMenu();
+  void closeMenu();
+  void menuHover(int x, int y);
+  // Acts on the menu entry the hover line names; returns true when it saved
+  // or loaded a game.
+  bool menuClick();
+
+  // Saved games: composing the save buffer and the load action.
+  void composeSaveGame();
+  void ladenClick();
 
   // Clicks.
   void zoneMouseDown(ui::MouseButton button, int x);
