@@ -59,35 +59,22 @@ Ending jumpTo(TForm1& f1) {
   return Ending::Check;
 }
 
-Ending lookRight(TForm1& f1) {
-  store(f1).sonsti.Caption = "right";
-  f1.log("look right");
+namespace {
+// Turning to the left or right stops a walk where he is; turning his back
+// does not.
+Ending look(TForm1& f1, const char* facing, const char* logLine, bool stopWalking) {
+  store(f1).sonsti.Caption = facing;
+  f1.log(logLine);
   deleteLines(f1, 1);
-  f1.block.Left = store(f1).posit.Tag;
+  if (stopWalking) f1.block.Left = store(f1).posit.Tag;
   return Ending::Check;
 }
+}  // namespace
 
-Ending lookLeft(TForm1& f1) {
-  store(f1).sonsti.Caption = "left";
-  f1.log("look left");
-  deleteLines(f1, 1);
-  f1.block.Left = store(f1).posit.Tag;
-  return Ending::Check;
-}
-
-Ending lookBehind(TForm1& f1) {
-  store(f1).sonsti.Caption = "behind";
-  f1.log("look behind");
-  deleteLines(f1, 1);
-  return Ending::Check;
-}
-
-Ending invisible(TForm1& f1) {
-  store(f1).sonsti.Caption = "invisible";
-  f1.log("kroxl invisible");
-  deleteLines(f1, 1);
-  return Ending::Check;
-}
+Ending lookRight(TForm1& f1) { return look(f1, "right", "look right", true); }
+Ending lookLeft(TForm1& f1) { return look(f1, "left", "look left", true); }
+Ending lookBehind(TForm1& f1) { return look(f1, "behind", "look behind", false); }
+Ending invisible(TForm1& f1) { return look(f1, "invisible", "kroxl invisible", false); }
 
 void walkAndDraw(TForm1& f1) {
   TForm2& f2 = store(f1);
