@@ -48,7 +48,7 @@ void TForm1::zoneMouseMove(int x, int y) {
   }
   if (!hit && helpline.Tag > 0) helpline.Caption = prefix;
 
-  if (f2.mode.Caption == "menu") rooms::menuHover(*this, x, y);
+  if (f2.mode.Caption == "menu") menuHover(x, y);
   // The item has now been moved onto something: the click may use it.
   if (helpline.Caption != prefix && f2.inventar.Tag == 2) f2.inventar.Tag = 1;
 

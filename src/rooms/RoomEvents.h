@@ -20,10 +20,5 @@ void setUpRooms(TForm1& f1);
 // The six hot-spot slots, slot 1 first.
 std::array<ui::Label*, 6> hotSpotSlots(TForm1& f1);
 
-// The hover over the in-game menu picture while the mode is "menu". The
-// in-game menu fills this in; until then a pointer move over the menu only
-// does the room hover.
-void menuHover(TForm1& f1, int x, int y);
-
 }  // namespace rooms
 }  // namespace game

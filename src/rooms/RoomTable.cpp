@@ -58,6 +58,8 @@ constexpr WalkLimitVariant kWalkLimitVariants[] = {
   {2, [](S s) { return s.putzfrau.Tag < 2; }, 0, 200},
 };
 
+// The corridor's tidy day picture, once the cleaning woman has gone, is set
+// by the builder after every room is handled (see buildTimer).
 constexpr BackgroundVariant kBackgroundVariants[] = {
   {2,      atNight,                                    "\\movies\\cls.bmp"},
   {3,      [](S s) { return s.putzkammerl.Tag > 0; },  "\\graphic\\gang2\\hintergrund2.bmp"},

@@ -102,7 +102,9 @@ TEST_F(Hover, LeftNameFadesOutAndVanishesOnTheSixthTick) {
   for (int i = 0; i < 6; ++i) {
     f1().helplineFadeStep();
     levels.push_back(level());
-    if (i < 5) EXPECT_NE(f1().helpline.Font.Color, kBar) << "tick " << i + 1;
+    if (i < 5) {
+      EXPECT_NE(f1().helpline.Font.Color, kBar) << "tick " << i + 1;
+    }
   }
   EXPECT_EQ(levels, (std::vector<int>{12, 9, 6, 3, 0, 0}));
   EXPECT_EQ(f1().helpline.Font.Color, kBar);
