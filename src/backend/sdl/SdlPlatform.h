@@ -1,33 +1,31 @@
 #pragma once
 #include <SDL.h>
 
-#include <map>
 #include <string>
 
-#include "gfx/Bitmap.h"
+#include "backend/sdl/SdlCursors.h"
+#include "backend/sdl/SdlScreen.h"
 #include "sys/Clock.h"
 #include "ui/Platform.h"
 
 namespace backend {
 
-// The real window: the desktop's framebuffer scaled into a resizable window
-// with its 4:3 aspect kept (whole-number scaling where it fits), F11 or
-// Alt+Enter for full screen, SDL's mouse and keys turned into desktop input,
-// the game's numbered cursors as real cursors. Between events and due timers
-// the loop sleeps, so an idle game costs almost no CPU.
+// The real window: SDL's mouse and keys turned into desktop input, the
+// desktop's frame shown by an SdlScreen, the game's cursors at the pointer.
+// Between events and due timers the loop sleeps, so an idle game costs almost
+// no CPU.
 class SdlPlatform final : public ui::Platform {
  public:
-  SdlPlatform();
-  ~SdlPlatform() override;
+  SdlPlatform() = default;
   SdlPlatform(const SdlPlatform&) = delete;
   SdlPlatform& operator=(const SdlPlatform&) = delete;
 
-  bool ok() const { return window_ != nullptr; }
-  const std::string& error() const { return error_; }
+  bool ok() const { return screen_.ok(); }
+  const std::string& error() const { return screen_.error(); }
 
   sys::Clock& clock() override { return clock_; }
   void pump(ui::Desktop& desktop) override;
-  ui::DisplayInfo display() const override { return display_; }
+  ui::DisplayInfo display() const override { return screen_.display(); }
   void warpPointer(int x, int y) override;
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
     return std::nullopt;
@@ -36,25 +34,18 @@ class SdlPlatform final : public ui::Platform {
 
  private:
   void handle(ui::Desktop& desktop, const SDL_Event& e);
-  void present(ui::Desktop& desktop);
-  void updateCursor(ui::Desktop& desktop);
-  void toggleFullscreen();
-  void applyScaling();
-  SDL_Cursor* cursorFor(ui::Desktop& desktop, int number);
+  void handleKey(ui::Desktop& desktop, const SDL_KeyboardEvent& key);
+  void handleWindow(const SDL_WindowEvent& window);
+  // Milliseconds the loop may sleep before the next timer falls due.
+  int sleepTime(const ui::Desktop& desktop);
 
   sys::SteadyClock clock_;
-  ui::DisplayInfo display_;
-  std::string error_;
-  SDL_Window* window_ = nullptr;
-  SDL_Renderer* renderer_ = nullptr;
-  SDL_Texture* texture_ = nullptr;
-  int textureW_ = 0, textureH_ = 0;
-  gfx::Bitmap framebuffer_;
-  bool dirty_ = true;
-  int shownCursor_ = -2;
-  int cursorScale_ = 1;
-  std::map<std::pair<int, int>, SDL_Cursor*> cursors_;  // (number, scale)
-  SDL_Cursor* arrow_ = nullptr;
+  SdlScreen screen_;
+  SdlCursors cursors_;
+  // Something may have changed the desktop since it was last composed.
+  bool frameStale_ = true;
+  // The key that switched full screen; its release is not the game's either.
+  SDL_Keycode swallowedKey_ = SDLK_UNKNOWN;
 };
 
 }  // namespace backend

@@ -1,0 +1,138 @@
+#include "backend/sdl/SdlScreen.h"
+
+#include <utility>
+
+#include "backend/sdl/FrameDiff.h"
+#include "ui/Desktop.h"
+
+namespace backend {
+namespace {
+
+// Room the desktop's window frame and panels take around a window.
+constexpr int kFrameWidth = 16;
+constexpr int kFrameHeight = 64;
+
+int initialScale() {
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(0, &usable) != 0) return 1;
+  const bool roomForTwice = usable.w >= 2 * ui::Desktop::kGameWidth + kFrameWidth &&
+                            usable.h >= 2 * ui::Desktop::kGameHeight + kFrameHeight;
+  return roomForTwice ? 2 : 1;
+}
+
+}  // namespace
+
+SdlScreen::SdlScreen() {
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    error_ = std::string("cannot start SDL video: ") + SDL_GetError();
+    return;
+  }
+  SDL_DisplayMode mode{};
+  if (SDL_GetCurrentDisplayMode(0, &mode) == 0) {
+    display_.width = mode.w;
+    display_.height = mode.h;
+    display_.bitsPerPixel = static_cast<int>(SDL_BITSPERPIXEL(mode.format));
+  }
+  const int scale = initialScale();
+  window_ = SDL_CreateWindow("Professor Kroxl", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             ui::Desktop::kGameWidth * scale, ui::Desktop::kGameHeight * scale,
+                             SDL_WINDOW_RESIZABLE);
+  if (!window_) {
+    error_ = std::string("cannot open a window: ") + SDL_GetError();
+    return;
+  }
+  // No vsync: frames come at the timers' pace, and some drivers spin the CPU
+  // while they wait for the vertical blank.
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+  if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_) {
+    error_ = std::string("cannot draw into the window: ") + SDL_GetError();
+    return;
+  }
+  // Black at once, so the window never shows what lay behind it.
+  draw();
+}
+
+SdlScreen::~SdlScreen() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+void SdlScreen::present() {
+  ++offered_;
+  if (canvas_.empty()) return;
+  const bool sizeChanged = canvas_.width() != shown_.width() || canvas_.height() != shown_.height();
+  if (sizeChanged && !prepareTexture(canvas_.width(), canvas_.height())) return;
+  const gfx::Rect band = sizeChanged ? canvas_.bounds() : changedRows(shown_, canvas_);
+  if (!band.empty()) {
+    const SDL_Rect rows{0, band.top, band.width(), band.height()};
+    SDL_UpdateTexture(texture_, &rows, canvas_.row(band.top), canvas_.width() * 4);
+    // The next compose overwrites every pixel, so the old frame can take its place.
+    std::swap(canvas_, shown_);
+    needsDraw_ = true;
+  }
+  if (sizeChanged) updateViewport();
+  redrawIfNeeded();
+}
+
+bool SdlScreen::prepareTexture(int width, int height) {
+  if (texture_) SDL_DestroyTexture(texture_);
+  shown_ = gfx::Bitmap();
+  texture_ =
+      SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
+  if (!texture_) {
+    SDL_Log("cannot make the frame texture: %s", SDL_GetError());
+    return false;
+  }
+  return true;
+}
+
+void SdlScreen::updateViewport() {
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(renderer_, &width, &height);
+  viewport_ = Viewport(width, height, shown_.width(), shown_.height());
+  // Sharp squares for whole-number factors, smooth otherwise: nearest
+  // sampling at 1.5 times would make every other pixel twice as wide.
+  if (texture_)
+    SDL_SetTextureScaleMode(texture_, viewport_.sharp() ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  needsDraw_ = true;
+}
+
+void SdlScreen::windowChanged() {
+  updateViewport();
+}
+
+void SdlScreen::deviceReset() {
+  if (texture_) SDL_DestroyTexture(texture_);
+  texture_ = nullptr;
+  shown_ = gfx::Bitmap();
+  needsDraw_ = true;
+}
+
+void SdlScreen::redrawIfNeeded() {
+  if (needsDraw_) draw();
+}
+
+void SdlScreen::draw() {
+  needsDraw_ = false;
+  ++drawn_;
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  if (texture_ && !viewport_.area().empty()) {
+    const gfx::Rect& a = viewport_.area();
+    const SDL_Rect target{a.left, a.top, a.width(), a.height()};
+    SDL_RenderCopy(renderer_, texture_, nullptr, &target);
+  }
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlScreen::toggleFullScreen() {
+  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+    SDL_Log("cannot switch full screen: %s", SDL_GetError());
+  updateViewport();
+}
+
+}  // namespace backend

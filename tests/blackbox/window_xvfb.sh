@@ -1,0 +1,84 @@
+#!/bin/bash
+# The real window on a private X server: it shows the same title screen as
+# the headless run, pixel for pixel at twice the size, keeps the picture's
+# aspect with black bars when resized, takes a click on the title screen, and
+# ends the game cleanly when asked to quit.
+. "$(dirname "$0")/lib/common.sh"
+. "$(dirname "$0")/lib/window_session.sh"
+need_window_tools
+
+# The title screen as the headless run draws it, the pointer where the title
+# screen puts it.
+make_root
+play <<'REPLAY'
+wait 3000
+move 320 350
+REPLAY
+[ "$(list Memo1 | head -1)" = wahl ] || fail "the headless run did not reach the title screen"
+convert "$DUMP/screen.bmp" "$WORK/title.png"
+rm -f "$ROOT/optionsNT.pre"
+
+start_xvfb 1600x1200
+start_game
+window_geometry
+[ "$WIN_W" = 1280 ] && [ "$WIN_H" = 960 ] || fail "window is ${WIN_W}x${WIN_H}, not twice the game's size"
+xdotool mousemove "$((WIN_X + 641))" "$((WIN_Y + 701))"
+
+# Usage: shows_title WIDTH HEIGHT LEFT TOP LIMIT: whether the window shows the
+# title screen scaled to WIDTH x HEIGHT at LEFT, TOP with black around it.
+shows_title() {
+  local w=$1 h=$2 x=$3 y=$4 limit=$5
+  game_running
+  window_shot "$WORK/window.png"
+  [ "$(identify -format %wx%h "$WORK/window.png")" = "${WIN_W}x${WIN_H}" ] || return 1
+  convert "$WORK/window.png" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/picture.png"
+  if [ "$w" -eq 640 ] || [ "$w" -eq 1280 ]; then
+    convert "$WORK/title.png" -sample "${w}x${h}!" "$WORK/expected.png"
+  else
+    convert "$WORK/title.png" -resize "${w}x${h}!" "$WORK/expected.png"
+  fi
+  DIFF=$(mean_difference "$WORK/picture.png" "$WORK/expected.png")
+  below "$DIFF" "$limit" || return 1
+  # Everything outside the picture is black.
+  BARS=$(convert "$WORK/window.png" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
+    -format '%[fx:maxima]' info:)
+  [ "$BARS" = 0 ] || { echo "bars not black: $BARS" >&2; return 1; }
+}
+
+# Whole-number scaling shows every pixel as a 2 x 2 block: nearly no difference.
+poll 40 "the window did not show the title screen (last difference ${DIFF:-none})" \
+  shows_title 1280 960 0 0 0.002
+echo "title at 1280x960: difference $DIFF"
+
+# A wide window: the picture is stretched to the full height, bars left and right.
+xdotool windowsize "$WINDOW" 1200 600
+poll 15 "the wide window did not show the title 800x600 between bars (last difference ${DIFF:-none})" \
+  shows_title 800 600 200 0 0.01
+echo "title at 800x600 in 1200x600: difference $DIFF"
+
+# A tall window that fits the picture once: 640 x 480, sharp, bars all round.
+xdotool windowsize "$WINDOW" 700 900
+poll 15 "the tall window did not show the title 640x480 between bars (last difference ${DIFF:-none})" \
+  shows_title 640 480 30 210 0.002
+echo "title at 640x480 in 700x900: difference $DIFF"
+
+# A click on the left column starts the game: the title screen goes away.
+click_at $((30 + 100)) $((210 + 200))
+title_gone() {
+  game_running
+  window_shot "$WORK/window.png"
+  convert "$WORK/window.png" -crop "640x480+30+210" +repage "$WORK/picture.png"
+  DIFF=$(mean_difference "$WORK/picture.png" "$WORK/title.png")
+  ! below "$DIFF" 0.05
+}
+poll 20 "the title screen stayed after the click (difference ${DIFF:-none})" title_gone
+echo "after the click: difference $DIFF"
+
+# Asking the program to quit closes the main window, and the game ends cleanly.
+kill -TERM "$GAME_PID"
+ended() { ! kill -0 "$GAME_PID" 2> /dev/null; }
+poll 20 "the game did not end after it was asked to quit" ended
+wait "$GAME_PID" && status=0 || status=$?
+GAME_PID=
+[ "$status" = 0 ] || { cat "$WORK/kroxl.err" >&2; fail "the game ended with status $status"; }
+echo "quit: status 0"
