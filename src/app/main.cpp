@@ -13,6 +13,7 @@
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
+#include "media/RealPlayers.h"
 #include "state/TForm2.h"
 
 namespace {
@@ -118,7 +119,22 @@ int runWindow(const Options& o) {
     std::fprintf(stderr, "kroxl: %s\n", platform.error().c_str());
     return 1;
   }
-  game::Game game(platform, {o.seedGiven ? o.seed : static_cast<uint32_t>(platform.clock().nowMs()), {}});
+  // Real sound and video; a machine without a sound device plays silent.
+  media::RealPlayers players(platform.clock());
+  if (!players.warning().empty()) std::fprintf(stderr, "kroxl: %s\n", players.warning().c_str());
+  auto makePlayer = [&players](game::PlayerKind kind) {
+    switch (kind) {
+      case game::PlayerKind::Midi:
+        return players.music();
+      case game::PlayerKind::Wave:
+        return players.wave();
+      case game::PlayerKind::Video:
+        break;
+    }
+    return players.video();
+  };
+  game::Game game(platform,
+                  {o.seedGiven ? o.seed : static_cast<uint32_t>(platform.clock().nowMs()), makePlayer, {}});
   game.run();
   return 0;
 }

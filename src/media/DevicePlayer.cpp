@@ -1,0 +1,54 @@
+#include "media/DevicePlayer.h"
+
+#include "sys/DataPath.h"
+
+namespace media {
+
+void DevicePlayer::Open() {
+  Close();
+  timeline_.FileName = FileName;
+  timeline_.Open();  // a missing or malformed file fails here, naming the file
+  try {
+    load(sys::resolvePath(FileName));
+  } catch (...) {
+    timeline_.Close();
+    throw;
+  }
+}
+
+void DevicePlayer::Close() {
+  halt();
+  unload();
+  timeline_.Close();
+}
+
+void DevicePlayer::Play() {
+  timeline_.AutoRewind = AutoRewind;
+  const Mode before = timeline_.mode();
+  timeline_.Play();
+  if (before == Mode::Playing || timeline_.mode() != Mode::Playing) return;
+  if (before == Mode::Paused)
+    resume();
+  else
+    start(timeline_.Position());
+}
+
+void DevicePlayer::Stop() {
+  timeline_.Stop();
+  halt();
+}
+
+void DevicePlayer::Pause() {
+  const Mode before = timeline_.mode();
+  timeline_.Pause();
+  const Mode after = timeline_.mode();
+  if (before == Mode::Playing && after == Mode::Paused) pause();
+  if (before == Mode::Paused && after == Mode::Playing) resume();
+}
+
+void DevicePlayer::setPosition(int64_t ms) {
+  timeline_.setPosition(ms);
+  halt();
+}
+
+}  // namespace media

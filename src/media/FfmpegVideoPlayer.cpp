@@ -1,0 +1,116 @@
+#include "media/FfmpegVideoPlayer.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "media/VideoSound.h"
+#include "ui/Desktop.h"
+
+namespace media {
+namespace {
+
+// The sound track is decoded whole; a little beyond the film's length covers
+// a track that runs a few samples longer.
+constexpr int64_t kSoundSlackMs = 1000;
+
+}  // namespace
+
+FfmpegVideoPlayer::FfmpegVideoPlayer(const sys::Clock& clock, MixerAudio* audio) : DevicePlayer(clock) {
+  if (audio && audio->ok()) sound_ = std::make_unique<ChunkVoice>(*audio);
+}
+
+FfmpegVideoPlayer::~FfmpegVideoPlayer() {
+  halt();
+  unload();
+}
+
+void FfmpegVideoPlayer::setDisplay(ui::Control* panel) {
+  panel_ = panel;
+  frameTimer_.reset();
+  ui::Desktop* desktop = panel ? panel->desktop() : nullptr;
+  if (!desktop) return;
+  frameTimer_ = std::make_unique<ui::Timer>(*desktop, panel->Name + ".video");
+  frameTimer_->OnTimer = [this] { showCurrentFrame(); };
+  if (decoder_) frameTimer_->setInterval(decoder_->frameIntervalMs());
+}
+
+void FfmpegVideoPlayer::load(const std::string& path) {
+  decoder_ = std::make_unique<VideoDecoder>(path, FileName);
+  if (frameTimer_) frameTimer_->setInterval(decoder_->frameIntervalMs());
+  clearPanel_ = true;
+  if (!sound_) return;
+  const VideoSoundResult track = decodeVideoSound(path, Length() + kSoundSlackMs);
+  if (track.wav.empty()) return;  // a silent film, or a sound track we cannot read: the pictures still play
+  try {
+    sound_->load(SDL_RWFromConstMem(track.wav.data(), static_cast<int>(track.wav.size())), FileName);
+  } catch (const MediaError&) {
+    // The same: the film plays without its sound.
+  }
+}
+
+void FfmpegVideoPlayer::unload() {
+  decoder_.reset();
+  if (sound_) sound_->unload();
+}
+
+void FfmpegVideoPlayer::start(int64_t fromMs) {
+  if (!decoder_) return;
+  decoder_->advanceTo(fromMs);
+  draw();
+  if (sound_) sound_->play(fromMs);
+  runFrameTimer(true);
+}
+
+void FfmpegVideoPlayer::halt() {
+  runFrameTimer(false);
+  if (sound_) sound_->halt();
+}
+
+void FfmpegVideoPlayer::pause() {
+  runFrameTimer(false);
+  if (sound_) sound_->pause();
+}
+
+void FfmpegVideoPlayer::resume() {
+  runFrameTimer(true);
+  if (sound_) sound_->resume();
+}
+
+void FfmpegVideoPlayer::runFrameTimer(bool on) {
+  if (frameTimer_) frameTimer_->setEnabled(on);
+}
+
+void FfmpegVideoPlayer::showCurrentFrame() {
+  if (!decoder_) return;
+  if (decoder_->advanceTo(Position())) draw();
+  // At the end the last frame has been drawn; nothing moves any more.
+  if (mode() != Mode::Playing) runFrameTimer(false);
+}
+
+gfx::Rect FfmpegVideoPlayer::pictureRect() const {
+  if (!decoder_ || !panel_) return {};
+  const int w = decoder_->width(), h = decoder_->height();
+  const gfx::Rect client = panel_->clientScreenRect();
+  const int roomW = std::max(1, client.width()), roomH = std::max(1, client.height());
+  if (w <= roomW && h <= roomH) return gfx::Rect::xywh(0, 0, w, h);
+  // Shrink by the tighter side; the other side follows the film's shape.
+  if (static_cast<int64_t>(w) * roomH > static_cast<int64_t>(h) * roomW)
+    return gfx::Rect::xywh(0, 0, roomW, std::max(1, static_cast<int>(static_cast<int64_t>(h) * roomW / w)));
+  return gfx::Rect::xywh(0, 0, std::max(1, static_cast<int>(static_cast<int64_t>(w) * roomH / h)), roomH);
+}
+
+void FfmpegVideoPlayer::draw() {
+  if (!panel_ || !decoder_) return;
+  const gfx::Rect where = pictureRect();
+  const gfx::Bitmap& picture = decoder_->picture(where.width(), where.height());
+  if (picture.empty()) return;
+  gfx::Canvas& canvas = panel_->canvas();
+  if (clearPanel_) {
+    canvas.fillRect(canvas.target().bounds(), panel_->faceColor());
+    clearPanel_ = false;
+  }
+  canvas.draw(where.left, where.top, picture);
+}
+
+}  // namespace media

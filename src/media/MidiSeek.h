@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace media {
+
+struct MidiCut {
+  std::string smf;    // a Standard MIDI File
+  std::string error;  // empty on success
+  bool ok() const { return error.empty(); }
+};
+
+// FluidSynth as SDL_mixer 2.6 drives it cannot seek, so a MIDI piece that is
+// to play from a position is played from a copy that starts there: every
+// event before the position is dropped except those that set up the sound
+// (tempo, programs, controllers, pitch bend, sysex and other meta events),
+// which move to the start in their order; notes still sounding at the
+// position are struck again at the start; later events keep their times,
+// shifted. The tempo map of all tracks decides where the position falls.
+// Accepts format 0 and 1 files, plain or wrapped in RIFF RMID (the copy is
+// plain); malformed input is an error, never read past its end.
+MidiCut midiFrom(std::string_view file, int64_t fromMs);
+
+// The SMF inside a RIFF RMID file, or the bytes as they are.
+std::string_view plainSmf(std::string_view file);
+
+}  // namespace media
