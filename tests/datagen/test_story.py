@@ -1,0 +1,244 @@
+"""The demo game's story scripts in data/ against the rules that keep the story
+playable: every file the engine loads by a fixed name is there, scripts that a
+story command loads begin with the two lines it drops, every "change" names a
+sub-command the engine knows, conversations open only where a person stands,
+items are handed over cleanly, and every hot spot answers both buttons.
+Run with tools/datagen on the Python path (see tests/CMakeLists.txt)."""
+import os
+import re
+import unittest
+
+import root_checks
+
+REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPTS = os.path.join(REPO, "data", "source", "scripts")
+
+# Room prefix -> (room number, hot-spot slots the room table defines).
+ROOMS = {
+    "BigBoss": (-1, {1, 2, 3}), "Buero": (1, {1, 2, 3, 4, 5}), "Gang": (2, {1, 3, 4, 5}),
+    "Gang2": (3, {1, 2, 3, 4}), "Gang3": (4, {1, 2, 3, 4, 5}), "Gang4": (5, {1, 2, 3, 4, 5}),
+    "Bibliothek": (6, {1, 2, 3}), "Kantine": (7, {1, 2, 3, 4, 5, 6}), "Kantine2": (71, {1, 2, 4, 5}),
+    "Bastelraum": (8, {1, 2, 3}), "Gang100": (100, {1, 2, 3}), "Gang101": (101, {1, 2, 3, 4, 5}),
+    "Kroxl": (103, {1, 2, 3}), "Archiv": (104, {1, 2, 3, 4, 6}), "Keller": (200, {1, 2}),
+    "Printerroom": (201, {1, 2}), "Liftpanel": (-11, {1}), "Schreibtisch": (1111, {1, 2, 3}),
+    "Bild": (-1020, {1}), "Gastgarten": (-1010, {1, 2, 3}), "Minigolf": (500, {1, 2, 3, 4}),
+    "Minigolf2": (501, {1, 2, 3, 4}), "Out": (-10000, {1, 3}), "Out1": (-10001, {1, 2, 3}),
+    "Out2": (-10003, {1, 2, 3, 4, 5}), "Out3": (-10004, {1, 2}),
+}
+SCENE_ROOMS = {0, 502, -10002, 123456}
+PERSON_ROOMS = {1, 2, 6, 7, 8, 104, 201, 500}
+# Rooms the protagonist must not be seen in: close-ups, the mine and the video room.
+CLOSE_UPS = {-11, 1111, -1020, -10000, -10001, -10002, 123456}
+
+ITEMS = {"Auftragsmappe", "Plan", "Werkzeug eines Bastlers", "Liftkarte", "Buch", "Kaffee",
+         "Bestechungsscheck", "Zeichnung", "Rattengift", "Archivschlüssel",
+         "Werkzeug eines Elektrikers", "Taschentuch", "Silicon", "Wurfmesser", "Getränk",
+         "Buch Gelddruckmaschinenbauen leichtgemacht", "Schläger", "Schlauch", "Golfball",
+         "Spezialgolfball"}
+
+SPEAKERS = {"Kroxl", "Motty", "Putzfrau", "Taubenfütternde", "Archivar", "Franz", "Big Boss",
+            "Corinna", "Zweistein", "Hubert", "Tägl", "Leiche", "CIA-Agent", "HINWEIS",
+            "Gärtner"}  # the gardener keeps the previous line's colour
+
+# Every sub-command of "change" the engine knows; any other does nothing at all.
+SUB_COMMANDS = {
+    "gameover2", "clearinventarcanvas", "nachtsperre", "getnight test", "automat test",
+    "schläger add", "ball liegt", "ball weg", "schlauch weg", "motty tot", "spezialball test",
+    "miniball test", "minigolf test", "motty schlauch", "siliconhabtest", "franz Schlauch",
+    "franz Zeichnung", "franz Buch", "franz Werkzeug", "leiche card", "hubert explo", "schirm",
+    "putzfrau 1", "putzfrau 2", "putzfrau test", "pause on", "pause off", "elevator test",
+    "Busen action", "Busen action right", "corinna satz weg", "busen 0", "busen 1", "busen 2",
+    "busen 3", "scheck 0", "scheck 1", "scheck 2", "lift 0", "lift 1", "corinna 0", "corinna 1",
+    "taube 1", "bombe test", "toegl 1", "buchchange", "buchtest", "night", "tag", "toegl 2",
+    "toegl 3", "toegl 4", "archivar schläft", "archivar wach", "putzkammerl 1", "hubert up",
+    "hubert down", "putzkammerl 2", "demo test", "leiche 5", "hubert 1", "hubert 3", "hubert 4",
+    "hubert happy", "hubert bad", "hubert take", "zweistein true", "zweistein false", "mistkübel",
+    "schreibtisch 1", "schreibtisch 3", "kaffee 2", "kaffee 1", "kaffee test", "Tägl 1", "bad",
+    "sick", "happy", "franz test", "buch 1", "check test", "buch on", "buch off",
+} | {f"franz {n}" for n in range(1, 7)}
+
+# Scripts the engine loads by a fixed name, with the room each one runs in
+# (None: the script changes room itself before it opens a conversation, or opens none).
+ENGINE_NAMED = {
+    "htm.smx": None, "intro.smx": None, "comeback.smx": None, "feststellungs.smx": -1,
+    "franz0.dia": 201, "franz1.dia": 201, "gameover.smx": None, "hubertexplo.smx": None,
+    "kaffee.dia": 7, "archiv_busen0l.smx": 104, "archiv_busen1l.smx": 104,
+    "archiv_busen2l.smx": 104, "archiv_busen0r.smx": 104, "archiv_busen1r.smx": 104,
+    "archiv_busen2r.smx": 104, "buero5lsilicon.smx": 1, "geb.smx": 1111, "putzfrau.smx": 2,
+    "putzfrau2.smx": 2, "gang23r2.smx": 3, "out24lreal.smx": None,
+    "minigolfkeinschlauch.smx": 500, "minigolf2lreal.smx": None, "minigolf23lspezial.smx": None,
+    "minigolf23lkeinball.smx": 501, "nodrink.smx": 3, "nodrink2.smx": 3, "getnight.smx": None,
+    "nachtsperre.smx": None, "gang45l2.smx": None, "archiv2l2.smx": 104, "archiv2r2.smx": 104,
+    "leiche0.smx": None, "gang33la.smx": 4, "lift.smx": None, "lift2.smx": 3,
+    "gang1002la.smx": None, "leiche.smx": None, "hubert1.dia": None, "gang43r2.smx": 5,
+    "hubert2.smx": None, "plan.smx": -1010, "bastelraum3l2.smx": 8, "toegl1.dia": None,
+    "taube.dia": -10003, "buch.smx": None, "gang22l.smx": None, "gang44lzeichnung.smx": None,
+    "bibliothek1lkaffee.smx": 6, "bastelraum2lplan.smx": 8,
+    "minigolfkeinschlauchdialog.smx": 500, "schreib.dia": 6,
+}
+# Loaded by a story command, which drops their first two lines.
+DROP_TWO = {"franz0.dia", "franz1.dia", "gameover.smx", "hubertexplo.smx", "kaffee.dia",
+            "buero5lsilicon.smx", "geb.smx", "putzfrau.smx", "putzfrau2.smx", "gang23r2.smx",
+            "out24lreal.smx", "minigolfkeinschlauch.smx", "minigolf2lreal.smx",
+            "minigolf23lspezial.smx", "minigolf23lkeinball.smx", "nodrink.smx", "nodrink2.smx",
+            "getnight.smx", "nachtsperre.smx"}
+# Started from a reply of the choice panel, so they may run in dialogue mode:
+# they open the conversation themselves before anyone speaks.
+FROM_REPLIES = {"buero5lsilicon.smx", "gang44lzeichnung.smx", "bibliothek1lkaffee.smx",
+                "bastelraum2lplan.smx", "minigolfkeinschlauchdialog.smx", "schreib.dia"}
+
+HOT_SPOT_NAME = re.compile(r"^([A-Za-z]+?\d*?)([1-6])([lr])(.*)\.smx$")
+
+
+def hot_spot_of(name):
+    """(prefix, slot, button, item) of a hot-spot or item script name, or None."""
+    best = None
+    for prefix in ROOMS:
+        rest = name[len(prefix):]
+        if name.lower().startswith(prefix.lower()) and len(rest) > 5 and rest[0] in "123456" \
+                and rest[1] in "lr" and name.lower().endswith(".smx"):
+            if best is None or len(prefix) > len(best[0]):
+                best = (prefix, int(rest[0]), rest[1], rest[2:-4])
+    return best
+
+
+def commands(lines):
+    """(index, keyword, operands) of every command of a script."""
+    i = 0
+    while i < len(lines):
+        count = root_checks.COMMANDS.get(lines[i], 0)
+        if lines[i] == "change" and i + 1 < len(lines) and lines[i + 1] in root_checks.CHANGE_WITH_NUMBER:
+            count = 2
+        yield i, lines[i], lines[i + 1:i + 1 + count]
+        i += 1 + count
+
+
+def read(name):
+    with open(os.path.join(SCRIPTS, name), encoding="utf-8") as f:
+        return f.read().rstrip("\n").split("\n")
+
+
+class StoryScriptsTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.names = sorted(os.listdir(SCRIPTS))
+        cls.by_lower = {n.lower(): n for n in cls.names}
+        cls.scripts = {n: read(n) for n in cls.names}
+
+    def test_no_two_files_differ_only_in_case(self):
+        self.assertEqual(len(self.by_lower), len(self.names))
+
+    def test_every_script_the_engine_names_is_there(self):
+        missing = [n for n in ENGINE_NAMED if n not in self.by_lower]
+        self.assertEqual(missing, [])
+
+    def test_scripts_loaded_by_story_commands_begin_with_two_drop_lines(self):
+        for lower in DROP_TWO:
+            with self.subTest(lower):
+                self.assertEqual(self.scripts[self.by_lower[lower]][:2], ["hugo", "hugo"])
+
+    def test_hot_spot_and_item_scripts_name_a_real_hot_spot_and_item(self):
+        for name in self.names:
+            if name.lower() in ENGINE_NAMED or not name.lower().endswith(".smx"):
+                continue
+            with self.subTest(name):
+                spot = hot_spot_of(name)
+                self.assertIsNotNone(spot, "neither a hot-spot script nor one the engine names")
+                prefix, slot, _button, item = spot
+                self.assertIn(slot, ROOMS[prefix][1])
+                if item:
+                    self.assertIn(item, ITEMS | {"_"})
+
+    def test_every_hot_spot_answers_both_buttons(self):
+        for prefix, (_room, slots) in ROOMS.items():
+            for slot in slots:
+                for button in "lr":
+                    with self.subTest(f"{prefix}{slot}{button}"):
+                        self.assertIn(f"{prefix}{slot}{button}.smx".lower(), self.by_lower)
+
+    def test_every_change_names_a_known_sub_command(self):
+        for name, lines in self.scripts.items():
+            for i, word, operands in commands(lines):
+                if word == "change":
+                    with self.subTest(name, line=i + 1):
+                        self.assertIn(operands[0], SUB_COMMANDS)
+
+    def test_speakers_have_their_colours(self):
+        for name, lines in self.scripts.items():
+            for i, word, operands in commands(lines):
+                if word == "say":
+                    with self.subTest(name, line=i + 1):
+                        self.assertIn(operands[0], SPEAKERS)
+
+    def test_every_taken_item_is_followed_by_a_repaint_of_the_bar(self):
+        for name, lines in self.scripts.items():
+            for i, word, operands in commands(lines):
+                if word in ("inventar sub", "inventar add"):
+                    with self.subTest(name, line=i + 1):
+                        self.assertIn(operands[0], ITEMS)
+                if word == "inventar sub":
+                    with self.subTest(name, line=i + 1):
+                        self.assertEqual(lines[i + 2:i + 4], ["change", "clearinventarcanvas"])
+
+    def test_room_changes_go_to_real_rooms_and_keep_close_ups_clear_of_the_protagonist(self):
+        known = {room for room, _slots in ROOMS.values()} | SCENE_ROOMS
+        for name, lines in self.scripts.items():
+            for i, word, operands in commands(lines):
+                if word != "goto room" or operands[0] == "0":
+                    continue
+                with self.subTest(name, line=i + 1):
+                    room = int(operands[0])
+                    self.assertIn(room, known)
+                    self.assertEqual(lines[i + 2], "jump to")
+                    if room == 7:
+                        self.assertEqual(lines[i + 3], "-1000")
+                    elif room in CLOSE_UPS:
+                        self.assertLessEqual(int(lines[i + 3]), -250)
+
+    def test_a_video_is_followed_by_a_room_and_its_music(self):
+        for name, lines in self.scripts.items():
+            words = [word for _i, word, _ops in commands(lines)]
+            for k, word in enumerate(words):
+                if word != "play video":
+                    continue
+                later = words[k + 1:]
+                with self.subTest(name, video=k):
+                    if "inkey" in later and "goto room" not in later:
+                        continue  # the last picture of the ending stays
+                    self.assertIn("goto room", later)
+                    self.assertIn("play music", later)
+
+    def test_conversations_open_only_where_a_person_stands(self):
+        for name, lines in self.scripts.items():
+            spot = hot_spot_of(name)
+            room = ROOMS[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
+                else ENGINE_NAMED.get(name.lower())
+            for i, word, operands in commands(lines):
+                if word == "goto room":
+                    room = int(operands[0])
+                elif word == "open dialog":
+                    with self.subTest(name, line=i + 1):
+                        self.assertIn(room, PERSON_ROOMS)
+
+    def test_scripts_started_from_replies_open_the_conversation_before_anyone_speaks(self):
+        for lower in FROM_REPLIES:
+            with self.subTest(lower):
+                words = [word for _i, word, _ops in commands(self.scripts[self.by_lower[lower]])]
+                self.assertIn("open dialog", words)
+                self.assertLess(words.index("open dialog"), words.index("say"))
+
+    def test_items_are_gained_once(self):
+        """Each item enters the inventory in one script only (a script that
+        may run twice re-issues its item with the sub-and-add idiom)."""
+        gained = {}
+        for name, lines in self.scripts.items():
+            for _i, word, operands in commands(lines):
+                if word == "inventar add":
+                    gained.setdefault(operands[0], []).append(name)
+        for item, where in gained.items():
+            with self.subTest(item):
+                self.assertEqual(len(where), 1, where)
+
+
+if __name__ == "__main__":
+    unittest.main()
