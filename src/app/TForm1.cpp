@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "interaction/ClickDispatcher.h"
+#include "interaction/Inventory.h"
 #include "rooms/RoomEvents.h"
 #include "sys/DataPath.h"
 
@@ -141,6 +142,7 @@ TForm1::TForm1(Game& g)
   Button6.OnClick = [this] { Button6Click(); };
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
   bindClickHandlers(*this);
+  bindInventoryHandlers(*this);
 
   loadImageLists();
 

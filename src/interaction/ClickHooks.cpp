@@ -1,11 +1,15 @@
-// The click handler's calls into the inventory and the in-game menu. Both are
-// built separately; until then a click with an item held only releases the
-// item, and a click in the open menu does nothing but count as a click.
+// The click handler's calls into the inventory and the in-game menu. The menu
+// is built separately; until then a click in the open menu does nothing but
+// count as a click.
 #include "interaction/ClickDispatcher.h"
+
+#include "app/TForm1.h"
 
 namespace game {
 
-void useHeldItem(TForm1&) {}
+void useHeldItem(TForm1& form) {
+  form.useHeldItem();
+}
 
 bool menuClick(TForm1&) {
   return false;
