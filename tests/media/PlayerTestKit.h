@@ -41,16 +41,16 @@ inline bool haveFfmpegTool() {
 }
 
 // A one-second film of 64 x 48 at 10 frames a second, red for its first
-// half and blue for its second, with a tone as its sound track. Empty when
-// the ffmpeg tool is missing or fails.
-inline std::string writeTestFilm(const TempDir& dir, const std::string& name) {
+// half and blue for its second, with a tone as its sound track unless
+// silent. Empty when the ffmpeg tool is missing or fails.
+inline std::string writeTestFilm(const TempDir& dir, const std::string& name, bool silent = false) {
   const std::string path = dir.file(name);
   const std::string command =
       "ffmpeg -loglevel error -y -f lavfi -i 'color=c=red:s=64x48:r=10:d=0.5' "
       "-f lavfi -i 'color=c=blue:s=64x48:r=10:d=0.5' -f lavfi -i 'sine=frequency=440:sample_rate=22050:d=1' "
-      "-filter_complex '[0:v][1:v]concat=n=2:v=1:a=0[v]' -map '[v]' -map 2:a "
-      "-c:v mpeg4 -q:v 2 -c:a pcm_s16le -f avi '" +
-      path + "' >/dev/null 2>&1";
+      "-filter_complex '[0:v][1:v]concat=n=2:v=1:a=0[v]' -map '[v]' " +
+      std::string(silent ? "" : "-map 2:a -c:a pcm_s16le ") + "-c:v mpeg4 -q:v 2 -f avi '" + path +
+      "' >/dev/null 2>&1";
   return std::system(command.c_str()) == 0 ? path : std::string();
 }
 
