@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/Game.h"
+#include "interaction/ChoicePanel.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/Inventory.h"
 #include "rooms/RoomEvents.h"
@@ -142,6 +143,7 @@ TForm1::TForm1(Game& g)
   Button6.OnClick = [this] { Button6Click(); };
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
   bindClickHandlers(*this);
+  bindReplyLines(*this);
   bindInventoryHandlers(*this);
 
   loadImageLists();

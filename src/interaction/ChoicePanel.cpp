@@ -1,5 +1,7 @@
 // The dialogue choice panel: up to four replies of the person in the room,
 // taken from the dialogue option table.
+#include "interaction/ChoicePanel.h"
+
 #include <array>
 
 #include "app/Game.h"
@@ -51,6 +53,47 @@ bool TForm1::refreshChoicePanel() {
   sys::TextList& errors = game.Form5->Memo1.Lines;
   if (errors.empty() || errors.last() != error) reportError(error);
   return false;
+}
+
+namespace {
+
+std::array<ui::Label*, 4> replyLines(TForm1& f1) {
+  return {&f1.line1, &f1.Line2, &f1.Line3, &f1.Line4};
+}
+
+}  // namespace
+
+// Reply N lies N lines below the person's header. The panel steps aside on
+// the runner's next refresh; a press before that (the second press of a
+// double click) finds the queue busy and chooses nothing, since choosing
+// again would speak the exchange twice and edit the option table twice.
+void TForm1::lineMouseDown(int line) {
+  TForm2& f2 = *game.Form2;
+  if (line < 1 || line > 4 || !f2.Memo1.empty()) return;
+  dialogTree(f2.person.Caption, replyLines(*this)[static_cast<size_t>(line - 1)]->Caption,
+             f2.person.Tag + line);
+}
+
+void TForm1::lineMouseMove(int line) {
+  int n = 1;
+  for (ui::Label* reply : replyLines(*this)) reply->Font.Color = n++ == line ? gfx::clYellow : gfx::clWhite;
+}
+
+void TForm1::Panel1MouseMove() {
+  for (ui::Label* reply : replyLines(*this)) reply->Font.Color = gfx::clWhite;
+}
+
+void bindReplyLines(TForm1& f1) {
+  constexpr int kObjectCursor = 2;
+  f1.Panel1.Cursor = kObjectCursor;
+  f1.Panel1.OnMouseMove = [&f1](ui::Shift, int, int) { f1.Panel1MouseMove(); };
+  int n = 1;
+  for (ui::Label* reply : replyLines(f1)) {
+    reply->Cursor = kObjectCursor;
+    reply->OnMouseDown = [&f1, n](ui::MouseButton, ui::Shift, int, int) { f1.lineMouseDown(n); };
+    reply->OnMouseMove = [&f1, n](ui::Shift, int, int) { f1.lineMouseMove(n); };
+    ++n;
+  }
 }
 
 }  // namespace game
