@@ -7,16 +7,8 @@
 . "$(dirname "$0")/lib/window_session.sh"
 need_window_tools
 
-# The title screen as the headless run draws it, the pointer where the title
-# screen puts it.
 make_root
-play <<'REPLAY'
-wait 3000
-move 320 350
-REPLAY
-[ "$(list Memo1 | head -1)" = wahl ] || fail "the headless run did not reach the title screen"
-convert "$DUMP/screen.bmp" "$WORK/title.png"
-rm -f "$ROOT/optionsNT.pre"
+title_reference
 
 start_xvfb 1600x1200
 start_game
@@ -24,41 +16,22 @@ window_geometry
 [ "$WIN_W" = 1280 ] && [ "$WIN_H" = 960 ] || fail "window is ${WIN_W}x${WIN_H}, not twice the game's size"
 xdotool mousemove "$((WIN_X + 641))" "$((WIN_Y + 701))"
 
-# Usage: shows_title WIDTH HEIGHT LEFT TOP LIMIT: whether the window shows the
-# title screen scaled to WIDTH x HEIGHT at LEFT, TOP with black around it.
-shows_title() {
-  local w=$1 h=$2 x=$3 y=$4 limit=$5
-  game_running
-  window_shot "$WORK/window.png"
-  [ "$(identify -format %wx%h "$WORK/window.png")" = "${WIN_W}x${WIN_H}" ] || return 1
-  convert "$WORK/window.png" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/picture.png"
-  if [ "$w" -eq 640 ] || [ "$w" -eq 1280 ]; then
-    convert "$WORK/title.png" -sample "${w}x${h}!" "$WORK/expected.png"
-  else
-    convert "$WORK/title.png" -resize "${w}x${h}!" "$WORK/expected.png"
-  fi
-  DIFF=$(mean_difference "$WORK/picture.png" "$WORK/expected.png")
-  below "$DIFF" "$limit" || return 1
-  # Everything outside the picture is black.
-  BARS=$(convert "$WORK/window.png" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
-    -format '%[fx:maxima]' info:)
-  [ "$BARS" = 0 ] || { echo "bars not black: $BARS" >&2; return 1; }
-}
+shows_title() { shows_picture "$WORK/title.png" "$@"; }
 
 # Whole-number scaling shows every pixel as a 2 x 2 block: nearly no difference.
-poll 40 "the window did not show the title screen (last difference ${DIFF:-none})" \
+poll 40 "the window did not show the title screen" \
   shows_title 1280 960 0 0 0.002
 echo "title at 1280x960: difference $DIFF"
 
 # A wide window: the picture is stretched to the full height, bars left and right.
 xdotool windowsize "$WINDOW" 1200 600
-poll 15 "the wide window did not show the title 800x600 between bars (last difference ${DIFF:-none})" \
+poll 15 "the wide window did not show the title 800x600 between bars" \
   shows_title 800 600 200 0 0.01
 echo "title at 800x600 in 1200x600: difference $DIFF"
 
 # A tall window that fits the picture once: 640 x 480, sharp, bars all round.
 xdotool windowsize "$WINDOW" 700 900
-poll 15 "the tall window did not show the title 640x480 between bars (last difference ${DIFF:-none})" \
+poll 15 "the tall window did not show the title 640x480 between bars" \
   shows_title 640 480 30 210 0.002
 echo "title at 640x480 in 700x900: difference $DIFF"
 
@@ -71,7 +44,7 @@ title_gone() {
   DIFF=$(mean_difference "$WORK/picture.png" "$WORK/title.png")
   ! below "$DIFF" 0.05
 }
-poll 20 "the title screen stayed after the click (difference ${DIFF:-none})" title_gone
+poll 20 "the title screen stayed after the click" title_gone
 echo "after the click: difference $DIFF"
 
 # Asking the program to quit closes the main window, and the game ends cleanly.

@@ -4,6 +4,18 @@
 
 namespace backend {
 
+SDL_Surface* cursorSurface(const ui::CursorImage& image, int scale) {
+  const int w = image.picture.width() * scale, h = image.picture.height() * scale;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!surface) return nullptr;
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
+    const gfx::Pixel* source = image.picture.row(y / scale);
+    for (int x = 0; x < w; ++x) row[x] = source[x / scale];
+  }
+  return surface;
+}
+
 SdlCursors::SdlCursors() : arrow_(SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW)) {}
 
 SdlCursors::~SdlCursors() {
@@ -35,14 +47,8 @@ SDL_Cursor* SdlCursors::cursorFor(const ui::Desktop& desktop, int number, int sc
   SDL_Cursor*& cursor = made_[key];
   const ui::CursorImage* image = desktop.cursorImage(number);
   if (!image || image->picture.empty()) return cursor = nullptr;
-  const int w = image->picture.width() * scale, h = image->picture.height() * scale;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+  SDL_Surface* surface = cursorSurface(*image, scale);
   if (!surface) return cursor = nullptr;
-  for (int y = 0; y < h; ++y) {
-    auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-    const gfx::Pixel* source = image->picture.row(y / scale);
-    for (int x = 0; x < w; ++x) row[x] = source[x / scale];
-  }
   cursor = SDL_CreateColorCursor(surface, image->hotX * scale, image->hotY * scale);
   SDL_FreeSurface(surface);
   return cursor;

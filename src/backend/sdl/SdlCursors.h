@@ -6,9 +6,14 @@
 
 namespace ui {
 class Desktop;
-}
+struct CursorImage;
+}  // namespace ui
 
 namespace backend {
+
+// A cursor picture enlarged by a whole number, pixel by pixel, alpha kept;
+// null when SDL cannot make the surface.
+SDL_Surface* cursorSurface(const ui::CursorImage& image, int scale);
 
 // The pointer over the window: the game's numbered cursors as real cursors,
 // enlarged with the picture, crNone as no pointer at all, the system arrow
@@ -23,6 +28,8 @@ class SdlCursors {
   // Shows the cursor the desktop asks for at the pointer; does nothing when
   // that cursor already shows.
   void update(const ui::Desktop& desktop, int scale);
+  // The cursor number last shown (crNone while the pointer is hidden).
+  int shown() const { return shownNumber_; }
 
  private:
   SDL_Cursor* cursorFor(const ui::Desktop& desktop, int number, int scale);

@@ -22,6 +22,8 @@ class SdlPlatform final : public ui::Platform {
 
   bool ok() const { return screen_.ok(); }
   const std::string& error() const { return screen_.error(); }
+  const SdlScreen& screen() const { return screen_; }
+  const SdlCursors& cursors() const { return cursors_; }
 
   sys::Clock& clock() override { return clock_; }
   void pump(ui::Desktop& desktop) override;

@@ -39,7 +39,8 @@ gfx::Point Viewport::toPicture(int x, int y) const {
   if (area_.empty()) return {0, 0};
   auto map = [](int at, int start, int span, int size) {
     const int64_t offset = static_cast<int64_t>(at) - start;
-    const int64_t pixel = offset < 0 ? 0 : offset * size / span;
+    // The picture pixel under the window pixel's centre, as drawing samples it.
+    const int64_t pixel = offset < 0 ? 0 : (2 * offset + 1) * size / (2 * static_cast<int64_t>(span));
     return static_cast<int>(std::clamp<int64_t>(pixel, 0, size - 1));
   };
   return {map(x, area_.left, area_.width(), pictureWidth_),

@@ -21,13 +21,15 @@ stop_session() {
 }
 trap 'stop_session' EXIT
 
-# Polls a command until it succeeds. Usage: poll SECONDS MESSAGE COMMAND...
+# Polls a command until it succeeds; a picture check's last difference goes
+# into the failure message. Usage: poll SECONDS MESSAGE COMMAND...
 poll() {
   local seconds=$1 message=$2
   shift 2
   local deadline=$((SECONDS + seconds))
+  DIFF=
   until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || fail "$message (waited $seconds s)"
+    [ "$SECONDS" -lt "$deadline" ] || fail "$message (waited $seconds s${DIFF:+, last difference $DIFF})"
     sleep 0.2
   done
 }
@@ -91,6 +93,46 @@ mean_difference() {
 # Whether a number is below a limit. Usage: below VALUE LIMIT
 below() {
   awk -v v="$1" -v l="$2" 'BEGIN { exit !(v != "" && v < l) }'
+}
+
+# The title screen as the headless run draws it, with the pointer where the
+# title screen puts it, to $WORK/title.png. Leaves no options file behind, so
+# the window's run is a first start too.
+title_reference() {
+  play <<'REPLAY'
+wait 3000
+move 320 350
+REPLAY
+  [ "$(list Memo1 | head -1)" = wahl ] || fail "the headless run did not reach the title screen"
+  convert "$DUMP/screen.bmp" "$WORK/title.png"
+  rm -f "$ROOT/optionsNT.pre"
+}
+
+# Whether the window shows a picture scaled to WIDTH x HEIGHT at LEFT, TOP
+# (window pixels) with black everywhere else. Sets DIFF to the mean
+# difference. Whole-number sizes are compared with the picture enlarged pixel
+# by pixel, others with a smooth enlargement.
+# Usage: shows_picture PICTURE WIDTH HEIGHT LEFT TOP LIMIT
+shows_picture() {
+  local picture=$1 w=$2 h=$3 x=$4 y=$5 limit=$6
+  DIFF=
+  game_running
+  window_shot "$WORK/window.png"
+  [ "$(identify -format %wx%h "$WORK/window.png")" = "${WIN_W}x${WIN_H}" ] || return 1
+  convert "$WORK/window.png" -crop "${w}x${h}+${x}+${y}" +repage "$WORK/picture.png"
+  local pw ph
+  read -r pw ph <<< "$(identify -format '%w %h' "$picture")"
+  if [ $((w % pw)) -eq 0 ] && [ $((h % ph)) -eq 0 ] && [ $((w / pw)) -eq $((h / ph)) ]; then
+    convert "$picture" -sample "${w}x${h}!" "$WORK/expected.png"
+  else
+    convert "$picture" -resize "${w}x${h}!" "$WORK/expected.png"
+  fi
+  DIFF=$(mean_difference "$WORK/picture.png" "$WORK/expected.png")
+  below "$DIFF" "$limit" || return 1
+  local bars
+  bars=$(convert "$WORK/window.png" -fill black -draw "rectangle $x,$y $((x + w - 1)),$((y + h - 1))" \
+    -format '%[fx:maxima]' info:)
+  [ "$bars" = 0 ] || { echo "the bars around the picture are not black" >&2; return 1; }
 }
 
 # Moves the pointer to a window position and clicks there. Usage: click_at X Y
