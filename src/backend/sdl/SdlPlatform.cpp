@@ -59,13 +59,13 @@ void SdlPlatform::handle(ui::Desktop& desktop, const SDL_Event& e) {
         desktop.terminate();
       break;
     case SDL_MOUSEMOTION: {
-      const gfx::Point p = screen_.viewport().toPicture(e.motion.x, e.motion.y);
+      const gfx::Point p = screen_.toPicture(e.motion.x, e.motion.y);
       desktop.mouseMove(p.x, p.y, shiftFor(SDL_GetModState()));
       break;
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      const gfx::Point p = screen_.viewport().toPicture(e.button.x, e.button.y);
+      const gfx::Point p = screen_.toPicture(e.button.x, e.button.y);
       const ui::MouseButton button = buttonFrom(e.button.button);
       if (e.type == SDL_MOUSEBUTTONDOWN)
         desktop.mouseDown(button, p.x, p.y, shiftFor(SDL_GetModState()));
@@ -127,7 +127,7 @@ void SdlPlatform::warpPointer(int x, int y) {
   // Only while the pointer is over our window: never drag the user's pointer
   // back from another program.
   if (SDL_GetMouseFocus() != screen_.window()) return;
-  const gfx::Point at = screen_.viewport().toWindow(x, y);
+  const gfx::Point at = screen_.toWindow(x, y);
   SDL_WarpMouseInWindow(screen_.window(), at.x, at.y);
 }
 

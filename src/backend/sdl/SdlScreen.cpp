@@ -1,5 +1,6 @@
 #include "backend/sdl/SdlScreen.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "backend/sdl/FrameDiff.h"
@@ -98,6 +99,31 @@ void SdlScreen::updateViewport() {
   if (texture_)
     SDL_SetTextureScaleMode(texture_, viewport_.sharp() ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
   needsDraw_ = true;
+}
+
+// Converts between window units and output pixels; they differ only on
+// high-density displays.
+gfx::Point SdlScreen::unitsToPixels(gfx::Point p, bool back) const {
+  int units = 0, unitsHigh = 0, pixels = 0, pixelsHigh = 0;
+  SDL_GetWindowSize(window_, &units, &unitsHigh);
+  SDL_GetRendererOutputSize(renderer_, &pixels, &pixelsHigh);
+  if (units <= 0 || unitsHigh <= 0 || pixels <= 0 || pixelsHigh <= 0) return p;
+  if (units == pixels && unitsHigh == pixelsHigh) return p;
+  if (back) {
+    std::swap(units, pixels);
+    std::swap(unitsHigh, pixelsHigh);
+  }
+  return {static_cast<int>(static_cast<int64_t>(p.x) * pixels / units),
+          static_cast<int>(static_cast<int64_t>(p.y) * pixelsHigh / unitsHigh)};
+}
+
+gfx::Point SdlScreen::toPicture(int x, int y) const {
+  const gfx::Point pixel = unitsToPixels({x, y}, false);
+  return viewport_.toPicture(pixel.x, pixel.y);
+}
+
+gfx::Point SdlScreen::toWindow(int x, int y) const {
+  return unitsToPixels(viewport_.toWindow(x, y), true);
 }
 
 void SdlScreen::windowChanged() {

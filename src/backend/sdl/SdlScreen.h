@@ -28,6 +28,11 @@ class SdlScreen {
   ui::DisplayInfo display() const { return display_; }
   SDL_Window* window() const { return window_; }
   const Viewport& viewport() const { return viewport_; }
+  // A position in the window's own units (events, pointer warps) as a
+  // picture pixel and back; on high-density displays those units are not
+  // pixels.
+  gfx::Point toPicture(int x, int y) const;
+  gfx::Point toWindow(int x, int y) const;
 
   // The frame to compose into; present() shows it.
   gfx::Bitmap& canvas() { return canvas_; }
@@ -46,6 +51,7 @@ class SdlScreen {
  private:
   bool prepareTexture(int width, int height);
   void updateViewport();
+  gfx::Point unitsToPixels(gfx::Point p, bool back) const;
   void draw();
 
   std::string error_;
