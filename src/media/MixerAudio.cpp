@@ -15,6 +15,7 @@ std::atomic<bool> deviceTaken{false};
 constexpr int kRate = 44100;
 constexpr int kBufferFrames = 1024;  // about 23 ms: short enough for effects to start on cue
 constexpr int kInitialChannels = 8;
+constexpr int kMusicVolume = MIX_MAX_VOLUME * 7 / 10;
 
 }  // namespace
 
@@ -42,6 +43,9 @@ MixerAudio::MixerAudio(const std::string& soundFont) {
   Mix_QuerySpec(&frequency_, &format, &channels_);
   frameBytes_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels_;
   Mix_AllocateChannels(kInitialChannels);
+  // FluidSynth's General MIDI mix peaks near full scale on its own; speech
+  // over the music would clip without this headroom.
+  Mix_VolumeMusic(kMusicVolume);
   if (midiLoaded && !Mix_SetSoundFonts(soundFont.c_str()))
     midiError_ = std::string("no MIDI: ") + Mix_GetError();
   midiReady_ = midiLoaded && midiError_.empty();
