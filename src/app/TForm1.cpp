@@ -141,6 +141,9 @@ TForm1::TForm1(Game& g)
   Button4.OnClick = [this] { Button4Click(); };
   Button5.OnClick = [this] { Button5Click(); };
   Button6.OnClick = [this] { Button6Click(); };
+  laden.OnClick = [this] { ladenClick(); };
+  KeyPreview = true;  // keys typed into the answer boxes reach FormKeyDown too
+  OnKeyDown = [this](int& key, ui::Shift) { FormKeyDown(key); };
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
   bindClickHandlers(*this);
   bindReplyLines(*this);

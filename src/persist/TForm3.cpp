@@ -2,6 +2,7 @@
 
 #include "app/Game.h"
 #include "app/TForm1.h"
+#include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 
@@ -90,7 +91,7 @@ void TForm3::Button2Click() { Memo1.Lines.assign(game.Form2->Memo2.lines()); }
 
 void TForm3::Button3Click() {
   TForm1& f1 = *game.Form1;
-  const std::string path = f1.programPath("\\savegames\\synchro zusammenfasssung.txt");
+  const std::string path = savegame::directory(f1) + "\\synchro zusammenfasssung.txt";
   if (auto r = Memo3.Lines.saveToFile(sys::resolvePath(path)); !r.ok()) f1.reportError("ERROR! " + r.error);
 }
 
