@@ -93,7 +93,7 @@ void hotSpotClick(TForm1& f1, ui::MouseButton button) {
   if (f2.inventar.Tag < 1) {
     if (!runClickSpecialCases(f1)) runHotSpotScript(f1);
   } else {
-    useHeldItem(f1);
+    f1.useHeldItem();
   }
 }
 
@@ -110,7 +110,7 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
   // In the open menu the click belongs to the menu. Saving or loading ends
   // the click before it counts towards a double click.
   const bool inMenu = f2.mode.Caption == "menu";
-  if (inMenu && menuClick(*this)) {
+  if (inMenu && menuClick()) {
     f2.inventar.Tag = 0;
     return;
   }

@@ -20,14 +20,4 @@ bool loadScript(TForm1& form, const std::string& relativePath);
 // when one of them has dealt with the click.
 bool runClickSpecialCases(TForm1& form);
 
-// Hooks into the parts of the game that share the picture's click handler.
-//
-// Uses the held item on the hot spot under the pointer (item scripts and the
-// item's refusals). Called for a click on a hot spot while an item is held.
-void useHeldItem(TForm1& form);
-// A click on the picture while the in-game menu is open: acts on the entry
-// that the hover line names. Returns true when the click saved or loaded a
-// game; such a click leaves the double-click detector alone.
-bool menuClick(TForm1& form);
-
 }  // namespace game

@@ -37,4 +37,13 @@ check "second click after 4 ticks walks on" equals "$(value posit.Tag)" 272
 play "dblclick 100 390" "ticks 1"
 check "a double click places him" equals "$(value posit.Tag)" 60
 
+# With an item in hand (the first one of the inventory bar), a click on the
+# floor only puts it away.
+new_root 201
+play "move 20 440" "click left 20 440" "ticks 1"
+check "the folder is in hand" equals "$(value inventar.Tag)" 2
+play "move 20 440" "click left 20 440" "ticks 1" "click left 100 390" "ticks 1"
+check "the click put it away" equals "$(value inventar.Tag)" 0
+check "and he did not walk" equals "$(value control.block.Left)" 300
+
 finish
