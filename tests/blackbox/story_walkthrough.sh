@@ -64,11 +64,13 @@ lose() {
   done
 }
 
-# Chooses an answer of the desk test: open the drop-down box, pick the item.
+# Chooses an answer of the desk test: a click opens the drop-down box (17
+# pixels high), whose list opens below it with rows of 15 pixels; a click on
+# row k chooses that answer.
 answer() {
-  local x=$1 y=$2 row=$3
-  emit "click left $x $y"
-  emit "click left $x $((y + 9 + 15 * row + 7))"
+  local left=$1 top=$2 row=$3
+  emit "click left $((left + 60)) $((top + 8))"
+  emit "click left $((left + 60)) $((top + 17 + 1 + 15 * row + 7))"
 }
 
 expect_inventory() {
@@ -140,10 +142,10 @@ spot left 370 120 # Gang nach hinten
 spot left 320 250 # Büro von Professor Kroxl
 spot left 420 300 # Arbeitsplatz
 idle
-answer 348 168 4 # Wasser
-answer 365 224 2 # U = R . I
-answer 354 328 3 # die Muster sind identisch
-answer 573 258 4 # ein Apfel
+answer 264 160 4 # Wasser
+answer 300 216 2 # U = R . I
+answer 285 320 3 # die Muster sind identisch
+answer 511 250 4 # ein Apfel
 spot left 570 80 # von Sekräterin korrigieren lassen
 gain Archivschlüssel
 milestone key "room 1111" "slot lift.Tag 1" "items" \
