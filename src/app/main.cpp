@@ -91,7 +91,9 @@ int runHeadless(const Options& o) {
     return 2;
   }
   backend::HeadlessPlatform platform(std::move(script), o.display);
-  game::Game game(platform, {o.seed, {}});
+  game::GameSetup setup;
+  setup.seed = o.seed;
+  game::Game game(platform, setup);
   auto dump = [&] {
     if (o.dump.empty()) return;
     const std::string error = game::writeDump(game, o.dump);

@@ -28,14 +28,13 @@ TEST(ReplayTest, EveryCommandIsRead) {
 }
 
 TEST(ReplayTest, AnUnknownOrMalformedLineIsAnErrorWithItsLineNumber) {
-  for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{
-           {"wait 10\njump 3\n", 2},
-           {"wait -1\n", 1},
-           {"move 1\n", 1},
-           {"click sideways 1 2\n", 1},
-           {"key Hyper\n", 1},
-           {"answer maybe\n", 1},
-           {"\n\nticks many\n", 3}}) {
+  for (const auto& [text, line] : std::vector<std::pair<std::string, int>>{{"wait 10\njump 3\n", 2},
+                                                                           {"wait -1\n", 1},
+                                                                           {"move 1\n", 1},
+                                                                           {"click sideways 1 2\n", 1},
+                                                                           {"key Hyper\n", 1},
+                                                                           {"answer maybe\n", 1},
+                                                                           {"\n\nticks many\n", 3}}) {
     const auto script = parseReplay(text);
     EXPECT_FALSE(script.ok()) << text;
     EXPECT_EQ(script.error.rfind("line " + std::to_string(line) + ":", 0), 0u) << script.error;
