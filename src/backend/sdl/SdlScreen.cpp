@@ -1,6 +1,7 @@
 #include "backend/sdl/SdlScreen.h"
 
 #include <cstdint>
+#include <cstring>
 #include <utility>
 
 #include "backend/sdl/FrameDiff.h"
@@ -26,6 +27,17 @@ int initialScale() {
 SdlScreen::SdlScreen() {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     error_ = std::string("cannot start SDL video: ") + SDL_GetError();
+    return;
+  }
+  // Without a display SDL falls back to drivers that draw nowhere, and the
+  // game would play on where nobody sees it. Tests ask for those by name.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  const bool drawsNowhere =
+      driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+  if (drawsNowhere && !SDL_GetHint(SDL_HINT_VIDEODRIVER)) {
+    error_ =
+        "no display to open the window on (neither DISPLAY nor WAYLAND_DISPLAY works); "
+        "--headless plays without one";
     return;
   }
   SDL_DisplayMode mode{};
