@@ -103,7 +103,7 @@ milestone() {
   fi
   for check in "$@"; do
     # shellcheck disable=SC2086
-    (set -- $check; "check_$1" "${@:2}") || {
+    (set -f; set -- $check; "check_$1" "${@:2}") || {
       echo "--- milestone $name failed; protocol tail:" >&2
       protocol_tail >&2
       fail "milestone $name: $check"
