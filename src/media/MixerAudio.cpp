@@ -12,8 +12,10 @@ namespace {
 // SDL_mixer has one device per process.
 std::atomic<bool> deviceTaken{false};
 
-constexpr int kRate = 44100;
-constexpr int kBufferFrames = 1024;  // about 23 ms: short enough for effects to start on cue
+// The effects and voices are recorded at 22050 Hz; synthesising the music at
+// that rate too halves the sound font's share of the CPU.
+constexpr int kRate = 22050;
+constexpr int kBufferFrames = 512;  // about 23 ms: short enough for effects to start on cue
 constexpr int kInitialChannels = 8;
 constexpr int kMusicVolume = MIX_MAX_VOLUME * 7 / 10;
 
