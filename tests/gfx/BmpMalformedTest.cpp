@@ -8,7 +8,7 @@
 
 namespace {
 
-using bmptest::BmpSpec;
+using bmptest::BmpLayout;
 using bmptest::put16;
 using bmptest::put32;
 
@@ -17,15 +17,15 @@ constexpr size_t kOffBits = 10, kHeaderSize = 14, kWidth = 18, kHeight = 22, kPl
                  kCompression = 30, kSizeImage = 34, kColorsUsed = 46, kMasks = 54;
 
 std::string validTrueColour() {
-  BmpSpec spec{.width = 5, .height = 3, .bitCount = 24};
-  spec.values.assign(15, 0x123456);
-  return bmptest::writeBmp(spec);
+  BmpLayout layout{.width = 5, .height = 3, .bitCount = 24};
+  layout.values.assign(15, 0x123456);
+  return bmptest::writeBmp(layout);
 }
 
 std::string validPaletted() {
-  BmpSpec spec{.width = 6, .height = 2, .bitCount = 8, .palette = {0xFF000000u, 0xFFFFFFFFu}};
-  spec.values.assign(12, 1);
-  return bmptest::writeBmp(spec);
+  BmpLayout layout{.width = 6, .height = 2, .bitCount = 8, .palette = {0xFF000000u, 0xFFFFFFFFu}};
+  layout.values.assign(12, 1);
+  return bmptest::writeBmp(layout);
 }
 
 std::string rle8(int width, int height, const std::string& stream) {
@@ -140,9 +140,9 @@ TEST(BmpMalformed, PaletteCountsThatDoNotFit) {
 
 TEST(BmpMalformed, BitFieldMasks) {
   const auto withMasks = [](uint32_t r, uint32_t g, uint32_t b, int bits) {
-    BmpSpec spec{.width = 2, .height = 1, .bitCount = bits, .compression = 3, .masks = {r, g, b}};
-    spec.values.assign(2, 0);
-    return bmptest::writeBmp(spec);
+    BmpLayout layout{.width = 2, .height = 1, .bitCount = bits, .compression = 3, .masks = {r, g, b}};
+    layout.values.assign(2, 0);
+    return bmptest::writeBmp(layout);
   };
   expectRefused(withMasks(0xF800, 0x07E0, 0, 16), "blue bit-field mask is empty");
   expectRefused(withMasks(0xF800, 0x0FE0, 0x001F, 16), "overlap");

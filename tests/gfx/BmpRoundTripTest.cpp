@@ -9,7 +9,7 @@
 
 namespace {
 
-using bmptest::BmpSpec;
+using bmptest::BmpLayout;
 using gfx::Bitmap;
 using gfx::Pixel;
 
@@ -85,11 +85,11 @@ TEST(BmpRoundTrip, PalettedPicturesInEveryHeaderAndOrientation) {
     for (uint32_t header : {12u, 40u, 108u, 124u})
       for (bool topDown : {false, true}) {
         if (header == 12 && topDown) continue;  // OS/2 1.x heights are unsigned
-        BmpSpec spec{.width = 13, .height = 5, .bitCount = bits, .headerSize = header, .topDown = topDown};
-        spec.palette = palette(bits == 8 ? 200 : size_t{1} << bits);
-        spec.values = pattern(spec.width, spec.height, static_cast<uint32_t>(spec.palette.size()));
-        EXPECT_TRUE(decoded(bmptest::writeBmp(spec)) ==
-                    bmptest::paletted(spec.width, spec.height, spec.values, spec.palette))
+        BmpLayout layout{.width = 13, .height = 5, .bitCount = bits, .headerSize = header, .topDown = topDown};
+        layout.palette = palette(bits == 8 ? 200 : size_t{1} << bits);
+        layout.values = pattern(layout.width, layout.height, static_cast<uint32_t>(layout.palette.size()));
+        EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) ==
+                    bmptest::paletted(layout.width, layout.height, layout.values, layout.palette))
             << bits << " bits, header " << header << (topDown ? ", top-down" : "");
       }
 }
@@ -97,13 +97,13 @@ TEST(BmpRoundTrip, PalettedPicturesInEveryHeaderAndOrientation) {
 TEST(BmpRoundTrip, TrueColourPicturesInEveryOrientation) {
   for (bool topDown : {false, true}) {
     const Bitmap original = randomPicture(11, 4, topDown ? 7 : 8);
-    BmpSpec spec{.width = 11, .height = 4, .bitCount = 24, .topDown = topDown};
-    for (Pixel p : original.pixels()) spec.values.push_back(p & 0xFFFFFF);
-    EXPECT_TRUE(decoded(bmptest::writeBmp(spec)) == original);
+    BmpLayout layout{.width = 11, .height = 4, .bitCount = 24, .topDown = topDown};
+    for (Pixel p : original.pixels()) layout.values.push_back(p & 0xFFFFFF);
+    EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) == original);
     // 32 bits without masks: the top byte is unused and must not leak into alpha.
-    spec.bitCount = 32;
-    for (uint32_t& v : spec.values) v |= 0x5A000000u;
-    EXPECT_TRUE(decoded(bmptest::writeBmp(spec)) == original);
+    layout.bitCount = 32;
+    for (uint32_t& v : layout.values) v |= 0x5A000000u;
+    EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) == original);
   }
 }
 
@@ -123,11 +123,11 @@ TEST(BmpRoundTrip, SixteenBitChannelsSpanTheFullRange) {
   };
   for (const Case& c : cases)
     for (uint32_t header : {40u, 56u, 124u}) {
-      BmpSpec spec{
+      BmpLayout layout{
           .width = 6, .height = 1, .bitCount = 16, .compression = c.compression, .headerSize = header};
-      spec.masks = c.masks;
-      spec.values = c.values;
-      const Bitmap b = decoded(bmptest::writeBmp(spec));
+      layout.masks = c.masks;
+      layout.values = c.values;
+      const Bitmap b = decoded(bmptest::writeBmp(layout));
       for (int x = 0; x < 5; ++x)
         EXPECT_EQ(b.pixel(x, 0), colours[x]) << "masks " << c.masks[0] << " x " << x;
       EXPECT_EQ(b.pixel(5, 0), c.gray) << "masks " << c.masks[0];
@@ -142,7 +142,7 @@ TEST(BmpRoundTrip, ThirtyTwoBitFieldsInAnyOrder) {
                                         {0xFF00, 0xFF000000, 0xFF0000},
                                         {0xFF, 0xFF00, 0xFF0000}})
     for (bool topDown : {false, true}) {
-      BmpSpec spec{
+      BmpLayout layout{
           .width = 5, .height = 3, .bitCount = 32, .compression = 3, .topDown = topDown, .masks = masks};
       for (Pixel p : original.pixels()) {
         uint32_t v = 0;
@@ -151,9 +151,9 @@ TEST(BmpRoundTrip, ThirtyTwoBitFieldsInAnyOrder) {
           v |= ((p >> shift) & 0xFF) << std::countr_zero(m);
           shift -= 8;
         }
-        spec.values.push_back(v);
+        layout.values.push_back(v);
       }
-      EXPECT_TRUE(decoded(bmptest::writeBmp(spec)) == original)
+      EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) == original)
           << std::hex << masks[0] << (topDown ? " top-down" : "");
     }
 }
@@ -162,28 +162,28 @@ TEST(BmpRoundTrip, RunLengthEncodedPicturesDecodeExactly) {
   for (int w : {1, 7, 16, 33})
     for (bool rle8 : {true, false}) {
       const int h = 6;
-      BmpSpec spec{.width = w, .height = h, .bitCount = rle8 ? 8 : 4, .compression = rle8 ? 1u : 2u};
-      spec.palette = palette(rle8 ? 256 : 16);
+      BmpLayout layout{.width = w, .height = h, .bitCount = rle8 ? 8 : 4, .compression = rle8 ? 1u : 2u};
+      layout.palette = palette(rle8 ? 256 : 16);
       std::vector<uint32_t> indices(static_cast<size_t>(w) * h);
       for (int y = 0; y < h; ++y)  // runs on even rows, scattered pixels on odd ones
         for (int x = 0; x < w; ++x)
           indices[static_cast<size_t>(y) * w + x] = (y % 2 ? x * 7 + y : x / 4 + y) % (rle8 ? 256 : 16);
-      spec.rle = rle8 ? bmptest::encodeRle8(w, h, indices) : bmptest::encodeRle4(w, h, indices);
-      EXPECT_TRUE(decoded(bmptest::writeBmp(spec)) == bmptest::paletted(w, h, indices, spec.palette))
+      layout.rle = rle8 ? bmptest::encodeRle8(w, h, indices) : bmptest::encodeRle4(w, h, indices);
+      EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) == bmptest::paletted(w, h, indices, layout.palette))
           << (rle8 ? "RLE8" : "RLE4") << " width " << w;
     }
 }
 
 // Pixels that deltas and early line ends skip take the palette's first colour.
 TEST(BmpRoundTrip, SkippedRunLengthPixelsTakeTheFirstColour) {
-  BmpSpec spec{
+  BmpLayout layout{
       .width = 4, .height = 3, .bitCount = 8, .compression = 1, .palette = {0xFF101010u, 0xFFAA0000u}};
   // bottom row: 2 pixels of colour 1, end of line; middle row: delta (1, 1) to
   // the top row, one pixel of colour 1; end of picture.
-  spec.rle = bmptest::bytes({2, 1, 0, 0, 0, 2, 1, 1, 1, 1, 0, 1});
+  layout.rle = bmptest::bytes({2, 1, 0, 0, 0, 2, 1, 1, 1, 1, 0, 1});
   const Pixel o = 0xFF101010u, X = 0xFFAA0000u;
   const std::vector<Pixel> expected = {o, X, o, o, /**/ o, o, o, o, /**/ X, X, o, o};
-  const Bitmap b = decoded(bmptest::writeBmp(spec));
+  const Bitmap b = decoded(bmptest::writeBmp(layout));
   ASSERT_EQ(b.width(), 4);
   EXPECT_EQ(b.pixels(), expected);
 }

@@ -12,25 +12,25 @@ void append32(std::string& out, uint32_t v) {
   append16(out, v >> 16);
 }
 
-std::string packRow(const BmpSpec& spec, int y) {
+std::string packRow(const BmpLayout& layout, int y) {
   std::string row;
-  const uint32_t* v = spec.values.data() + static_cast<size_t>(y) * spec.width;
-  if (spec.bitCount <= 8) {
-    const int perByte = 8 / spec.bitCount;
-    for (int x = 0; x < spec.width; x += perByte) {
+  const uint32_t* v = layout.values.data() + static_cast<size_t>(y) * layout.width;
+  if (layout.bitCount <= 8) {
+    const int perByte = 8 / layout.bitCount;
+    for (int x = 0; x < layout.width; x += perByte) {
       uint32_t byte = 0;
       for (int k = 0; k < perByte; ++k) {
-        const uint32_t index = x + k < spec.width ? v[x + k] : 0;
-        byte |= index << (8 - spec.bitCount * (k + 1));
+        const uint32_t index = x + k < layout.width ? v[x + k] : 0;
+        byte |= index << (8 - layout.bitCount * (k + 1));
       }
       row += static_cast<char>(byte);
     }
   } else {
-    for (int x = 0; x < spec.width; ++x) {
-      if (spec.bitCount == 16) append16(row, v[x]);
-      if (spec.bitCount == 24)
+    for (int x = 0; x < layout.width; ++x) {
+      if (layout.bitCount == 16) append16(row, v[x]);
+      if (layout.bitCount == 24)
         row += std::string{char(v[x] & 0xFF), char(v[x] >> 8 & 0xFF), char(v[x] >> 16 & 0xFF)};
-      if (spec.bitCount == 32) append32(row, v[x]);
+      if (layout.bitCount == 32) append32(row, v[x]);
     }
   }
   row.resize((row.size() + 3) & ~size_t{3}, '\0');
@@ -48,38 +48,38 @@ void put32(std::string& file, size_t at, uint32_t v) {
   put16(file, at + 2, static_cast<uint16_t>(v >> 16));
 }
 
-std::string writeBmp(const BmpSpec& spec) {
+std::string writeBmp(const BmpLayout& layout) {
   std::string pixels;
-  if (spec.compression == 1 || spec.compression == 2) {
-    pixels = spec.rle;
+  if (layout.compression == 1 || layout.compression == 2) {
+    pixels = layout.rle;
   } else {
-    for (int r = 0; r < spec.height; ++r) pixels += packRow(spec, spec.topDown ? r : spec.height - 1 - r);
+    for (int r = 0; r < layout.height; ++r) pixels += packRow(layout, layout.topDown ? r : layout.height - 1 - r);
   }
   std::string info;
-  append32(info, spec.headerSize);
-  if (spec.headerSize == 12) {
-    append16(info, spec.width);
-    append16(info, spec.height);
+  append32(info, layout.headerSize);
+  if (layout.headerSize == 12) {
+    append16(info, layout.width);
+    append16(info, layout.height);
     append16(info, 1);
-    append16(info, spec.bitCount);
+    append16(info, layout.bitCount);
   } else {
-    append32(info, spec.width);
-    append32(info, static_cast<uint32_t>(spec.topDown ? -spec.height : spec.height));
+    append32(info, layout.width);
+    append32(info, static_cast<uint32_t>(layout.topDown ? -layout.height : layout.height));
     append16(info, 1);
-    append16(info, spec.bitCount);
-    append32(info, spec.compression);
+    append16(info, layout.bitCount);
+    append32(info, layout.compression);
     append32(info, static_cast<uint32_t>(pixels.size()));
     append32(info, 2835);
     append32(info, 2835);
-    append32(info, static_cast<uint32_t>(spec.palette.size()));
+    append32(info, static_cast<uint32_t>(layout.palette.size()));
     append32(info, 0);
-    if (spec.compression == 3)
-      for (uint32_t m : spec.masks) append32(info, m);
-    if (spec.headerSize > 40) info.resize(spec.headerSize, '\0');  // later header fields stay zero
+    if (layout.compression == 3)
+      for (uint32_t m : layout.masks) append32(info, m);
+    if (layout.headerSize > 40) info.resize(layout.headerSize, '\0');  // later header fields stay zero
   }
-  for (gfx::Pixel p : spec.palette) {
+  for (gfx::Pixel p : layout.palette) {
     info += std::string{char(p & 0xFF), char(p >> 8 & 0xFF), char(p >> 16 & 0xFF)};
-    if (spec.headerSize != 12) info += '\0';
+    if (layout.headerSize != 12) info += '\0';
   }
   std::string file = "BM";
   append32(file, static_cast<uint32_t>(14 + info.size() + pixels.size()));

@@ -9,7 +9,7 @@
 // Builds BMP files of any variety for the tests, independently of the reader.
 namespace bmptest {
 
-struct BmpSpec {
+struct BmpLayout {
   int width = 1;
   int height = 1;
   int bitCount = 24;
@@ -24,13 +24,13 @@ struct BmpSpec {
   std::string rle{};
 };
 
-std::string writeBmp(const BmpSpec& spec);
+std::string writeBmp(const BmpLayout& layout);
 
 // An RLE stream from a list of byte values.
 std::string bytes(std::initializer_list<int> values);
 
 // Simple encoders: runs of equal pixels and literal stretches, each row ended,
-// the picture ended. Indices are given top row first, as in BmpSpec::values.
+// the picture ended. Indices are given top row first, as in BmpLayout::values.
 std::string encodeRle8(int width, int height, const std::vector<uint32_t>& indices);
 std::string encodeRle4(int width, int height, const std::vector<uint32_t>& indices);
 
