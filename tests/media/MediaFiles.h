@@ -8,31 +8,11 @@
 #include <random>
 #include <string>
 
+#include "support/TempDir.h"
+
 namespace media_test {
 
-class TempDir {
- public:
-  TempDir() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() / ("kroxl-media-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string path() const { return path_.string(); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  std::string write(const std::string& name, const std::string& bytes) const {
-    const auto p = path_ / name;
-    std::filesystem::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << bytes;
-    return p.string();
-  }
-
- private:
-  std::filesystem::path path_;
-};
+using testsupport::TempDir;
 
 inline std::string le(uint32_t v, int bytes) {
   std::string s;

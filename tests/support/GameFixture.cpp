@@ -13,23 +13,6 @@
 
 namespace testsupport {
 
-TempDir::TempDir() {
-  std::string pattern = std::filesystem::temp_directory_path().string() + "/kroxl-test-XXXXXX";
-  path_ = mkdtemp(pattern.data());
-}
-
-TempDir::~TempDir() {
-  std::error_code ec;
-  std::filesystem::remove_all(path_, ec);
-}
-
-std::string TempDir::write(const std::string& relative, const std::string& bytes) const {
-  const std::filesystem::path p = std::filesystem::path(path_) / relative;
-  std::filesystem::create_directories(p.parent_path());
-  std::ofstream(p, std::ios::binary) << bytes;
-  return p.string();
-}
-
 std::string gameText(std::initializer_list<std::string> lines) {
   std::string text;
   for (const auto& l : lines) text += l + "\r\n";

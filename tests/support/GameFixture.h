@@ -6,23 +6,11 @@
 
 #include "app/Game.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "support/TempDir.h"
 #include "sys/Clock.h"
 
 namespace testsupport {
 
-// A temporary directory, removed with everything in it at the end of a test.
-class TempDir {
- public:
-  TempDir();
-  ~TempDir();
-  const std::string& path() const { return path_; }
-  // Writes a file (UTF-8 text is written as given; use cp1252 helpers for
-  // game files) below the directory, creating its directories.
-  std::string write(const std::string& relative, const std::string& bytes) const;
-
- private:
-  std::string path_;
-};
 
 // Game text files are Windows-1252 with CR LF; tests write them from lines.
 std::string gameText(std::initializer_list<std::string> lines);
