@@ -41,7 +41,10 @@ class BenchGame {
   void create() {
     game.reset();
     platform = std::make_unique<backend::HeadlessPlatform>(backend::ReplayScript{}, ui::DisplayInfo{});
-    game = std::make_unique<game::Game>(*platform, game::GameSetup{});
+    // The temporary directory may be a RAM disk, which the drive check refuses.
+    game::GameSetup setup;
+    setup.driveType = [](const std::string&) { return sys::DriveType::Other; };
+    game = std::make_unique<game::Game>(*platform, setup);
   }
 
   // Runs timers on the virtual clock until done() or no timer is due.

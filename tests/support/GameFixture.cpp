@@ -22,6 +22,7 @@ std::string gameText(std::initializer_list<std::string> lines) {
 GameTest::GameTest() {
   savedDirectory_ = std::filesystem::current_path().string();
   std::filesystem::current_path(dir.path());
+  setup.driveType = [](const std::string&) { return sys::DriveType::Other; };
   createGame();
 }
 

@@ -44,6 +44,9 @@ class GameTest : public ::testing::Test {
   void startRunner();
 
   TempDir dir;
+  // Tests run in the system's temporary directory, which may be a RAM disk;
+  // the drive check would stop the start-up there, so tests see a plain
+  // drive unless they choose another.
   game::GameSetup setup;
   ui::DisplayInfo display;
 
