@@ -42,11 +42,14 @@ TEST(RoomTable, EveryRuleBelongsToARoomOfTheTableAndASlotOfSix) {
 TEST(RoomTable, SlotsDefinedTwiceHaveExclusiveConditions) {
   std::map<std::pair<int, int>, int> unconditional;
   for (const HotSpot& h : hotSpots())
-    if (!h.when) EXPECT_EQ(++unconditional[std::pair(h.room, h.slot)], 1) << h.room << "/" << h.slot;
+    if (!h.when) {
+      EXPECT_EQ(++unconditional[std::pair(h.room, h.slot)], 1) << h.room << "/" << h.slot;
+    }
   for (const HotSpot& a : hotSpots())
     for (const HotSpot& b : hotSpots())
-      if (&a < &b && a.room == b.room && a.slot == b.slot)
+      if (&a < &b && a.room == b.room && a.slot == b.slot) {
         EXPECT_TRUE(a.when && b.when) << a.room << "/" << a.slot << " " << a.text << " / " << b.text;
+      }
 }
 
 class RoomDemoData : public ::testing::Test {

@@ -49,7 +49,9 @@ TEST_F(StoryCommandsTest, DeliveriesEmptyFranzsListAndTickTheTasks) {
   EXPECT_TRUE(f2().franzinventar.empty());
   EXPECT_EQ(f2().zeichnung.Tag, 1);
   for (int i = 0; i < notes.liste.Count(); ++i)
-    if (notes.liste.get(i).rfind("   ", 0) == 0) EXPECT_EQ(notes.liste.get(i + 1), "true") << notes.liste.get(i);
+    if (notes.liste.get(i).rfind("   ", 0) == 0) {
+      EXPECT_EQ(notes.liste.get(i + 1), "true") << notes.liste.get(i);
+    }
   change("gameover2");
   EXPECT_EQ(f2().Memo1.lines(), (std::vector<std::string>{"say", "Franz", "Fertig!"}));
 }
