@@ -17,6 +17,7 @@
 #include "media/MixerMusicPlayer.h"
 #include "sys/Clock.h"
 #include "sys/FileIo.h"
+#include "ui/NullPlatform.h"
 #include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
@@ -78,19 +79,7 @@ void BM_OpenFilm(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenFilm)->Unit(benchmark::kMillisecond);
 
-// A desktop for the video panel; nothing runs its loop.
-class StillPlatform final : public ui::Platform {
- public:
-  sys::VirtualClock virtualClock;
-  sys::Clock& clock() override { return virtualClock; }
-  void pump(ui::Desktop&) override {}
-  ui::DisplayInfo display() const override { return {640, 480, 32}; }
-  void warpPointer(int, int) override {}
-  std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
-    return ui::TModalResult::Ok;
-  }
-  void shellOpen(const std::string&) override {}
-};
+using StillPlatform = ui::NullPlatform;
 
 // One frame decoded and drawn into the game's 640 x 480 video panel, as the
 // frame timer does.

@@ -6,6 +6,7 @@
 
 #include "gfx/Bitmap.h"
 #include "sys/Clock.h"
+#include "ui/NullPlatform.h"
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
 #include "ui/Desktop.h"
@@ -18,19 +19,7 @@
 
 namespace {
 
-// A platform that only keeps time; the benchmarks drive the desktop directly.
-class ClockOnlyPlatform final : public ui::Platform {
- public:
-  sys::VirtualClock virtualClock;
-  sys::Clock& clock() override { return virtualClock; }
-  void pump(ui::Desktop&) override {}
-  ui::DisplayInfo display() const override { return {640, 480, 32}; }
-  void warpPointer(int, int) override {}
-  std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
-    return ui::TModalResult::Ok;
-  }
-  void shellOpen(const std::string&) override {}
-};
+using ClockOnlyPlatform = ui::NullPlatform;
 
 // The main window as it looks while the player walks: the room picture, the
 // hover line, the spoken line, the dialogue panel with its four replies, and

@@ -12,6 +12,7 @@
 #include "MediaFiles.h"
 #include "media/MixerAudio.h"
 #include "sys/Clock.h"
+#include "ui/NullPlatform.h"
 #include "ui/Desktop.h"
 #include "ui/Form.h"
 #include "ui/Panel.h"
@@ -54,20 +55,7 @@ inline std::string writeTestFilm(const TempDir& dir, const std::string& name, bo
   return std::system(command.c_str()) == 0 ? path : std::string();
 }
 
-// A desktop that never runs its own loop: tests move the clock and fire the
-// timers themselves.
-class StillPlatform final : public ui::Platform {
- public:
-  sys::VirtualClock virtualClock;
-  sys::Clock& clock() override { return virtualClock; }
-  void pump(ui::Desktop&) override {}
-  ui::DisplayInfo display() const override { return {640, 480, 32}; }
-  void warpPointer(int, int) override {}
-  std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
-    return ui::TModalResult::Ok;
-  }
-  void shellOpen(const std::string&) override {}
-};
+using StillPlatform = ui::NullPlatform;
 
 // A black, captionless panel on a shown form, as the game's video panel is.
 struct VideoDesk {
