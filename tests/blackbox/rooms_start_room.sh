@@ -6,7 +6,8 @@
 set -u
 KROXL=$1
 GAME=$2
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/kroxl-rooms-XXXXXX")
+# Beside the build, not in /tmp: the game refuses to run from a RAM disk.
+WORK=$(mktemp -d "$(dirname "$GAME")/kroxl-rooms-XXXXXX")
 trap 'rm -rf "$WORK"' EXIT
 failures=0
 CASE=
