@@ -17,10 +17,14 @@ constexpr Overlay kOverlays[] = {
   // room  when                                                              picture                                  x, y       first moves slot, to top
   {-1010,  [](S s) { return s.toegl.Tag == 2; },                            "\\graphic\\gastgarten\\mist.bmp",        486, 264},
   {101,    [](S s) { return s.putzkammerl.Tag == 2; },                      "\\graphic\\gang101\\0.bmp",              444, 259},
-  {500,    [](S s) { return !s.schlauch.Hint.empty(); },                    "\\graphic\\minigolf\\blood.bmp",         151, 132},
+  // Night falls on the minigolf course after Motty's death: his blood and a
+  // ball left on course 1 are drawn in the night's colours then.
+  {500,    [](S s) { return byDay(s) && !s.schlauch.Hint.empty(); },        "\\graphic\\minigolf\\blood.bmp",         151, 132},
+  {500,    [](S s) { return atNight(s) && !s.schlauch.Hint.empty(); },      "\\graphic\\minigolf\\blood_dark.bmp",    151, 132},
   {500,    [](S s) { return s.schlauch.Tag == 0; },                         "\\graphic\\minigolf\\schlauch.bmp",      86, 162},
   {500,    [](S s) { return s.schlauch.Tag == 0 && !s.schlauch.Hint.empty(); }, "\\graphic\\minigolf\\schlaucha.bmp", 86, 162},
-  {501,    [](S s) { return s.golfball.Tag == 1; },                         "\\graphic\\minigolf2\\golf8.bmp",        284, 281},
+  {501,    [](S s) { return byDay(s) && s.golfball.Tag == 1; },             "\\graphic\\minigolf2\\golf8.bmp",        284, 281},
+  {501,    [](S s) { return atNight(s) && s.golfball.Tag == 1; },           "\\graphic\\minigolf2\\golf8_dark.bmp",   284, 281},
   {201,    [](S s) { return s.zeichnung.Tag != 0; },                        "\\graphic\\printerroom\\zeichnung.bmp",  456, 185},
   {201,    [](S s) { return s.zeichnung.Tag == 0; },                        "\\graphic\\printerroom\\key.bmp",        456, 185},
   {7,      [](S s) { return s.Scheck.Tag > 0; },                            "\\graphic\\toegl\\scheck0.bmp",          48, 175},

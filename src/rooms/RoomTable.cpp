@@ -74,8 +74,13 @@ constexpr BackgroundVariant kBackgroundVariants[] = {
   {101,    atNight,                                    "\\movies\\cls.bmp"},
   {103,    atNight,                                    "\\graphic\\Kroxl\\night.bmp"},
   {-1010,  atNight,                                    "\\graphic\\gastgarten\\night.bmp"},
+  // The minigolf course and the mine lie outside too: night falls there.
+  {500,    atNight,                                    "\\graphic\\minigolf\\night.bmp"},
+  {501,    atNight,                                    "\\graphic\\minigolf2\\night.bmp"},
+  {502,    atNight,                                    "\\graphic\\minigolf3\\night.bmp"},
   {-10000, atNight,                                    "\\graphic\\out\\night.bmp"},
   {-10001, atNight,                                    "\\graphic\\out1\\night.bmp"},
+  {-10002, atNight,                                    "\\graphic\\mine\\night.bmp"},
   {-10003, [](S s) { return s.taube.Tag > 0; },        "\\graphic\\out2\\hintergrund2.bmp"},
   {-10003, atNight,                                    "\\graphic\\out2\\night.bmp"},
   {-10004, atNight,                                    "\\graphic\\out3\\night.bmp"},

@@ -14,7 +14,8 @@ import scenery_lower as lower
 PLACED = {
     "\\graphic\\gastgarten\\mist.bmp": (486, 264), "\\graphic\\minigolf\\blood.bmp": (151, 132),
     "\\graphic\\minigolf\\schlauch.bmp": (86, 162), "\\graphic\\minigolf\\schlaucha.bmp": (86, 162),
-    "\\graphic\\minigolf2\\golf8.bmp": (284, 281), "\\graphic\\printerroom\\zeichnung.bmp": (456, 185),
+    "\\graphic\\minigolf2\\golf8.bmp": (284, 281), "\\graphic\\minigolf\\blood_dark.bmp": (151, 132),
+    "\\graphic\\minigolf2\\golf8_dark.bmp": (284, 281), "\\graphic\\printerroom\\zeichnung.bmp": (456, 185),
     "\\graphic\\printerroom\\key.bmp": (456, 185), "\\graphic\\toegl\\scheck0.bmp": (48, 175),
     "\\graphic\\toegl\\weg.bmp": (296, 57), "\\graphic\\toegl\\kaffee1a.bmp": (296, 290),
     "\\graphic\\toegl\\kaffee0.bmp": (296, 290), "\\graphic\\toegl2\\tisch0.bmp": (0, 226),
@@ -81,7 +82,8 @@ class LowerFloorFilesTest(unittest.TestCase):
 
     def test_every_variant_the_room_table_names_is_there(self):
         names = {p.lower() for p in lower.expected_files()}
-        for room in ("gang3", "gang4", "bibliothek", "toegl2", "gastgarten", "out", "out1", "out2", "out3"):
+        for room in ("gang3", "gang4", "bibliothek", "toegl2", "gastgarten", "out", "out1", "out2", "out3",
+                     "minigolf", "minigolf2", "minigolf3", "mine"):
             self.assertIn("\\graphic\\%s\\night.bmp" % room, names)
         for room in ("bastelraum", "out2"):
             self.assertIn("\\graphic\\%s\\hintergrund2.bmp" % room, names)
@@ -200,7 +202,8 @@ class LowerFloorFilesTest(unittest.TestCase):
         self.assertNotEqual(self.pic("\\graphic\\toegl\\hintergrund.bmp")[10][30:33], b"\x00\x00\x00")
 
     def test_nights_are_darker_than_days(self):
-        for room in ("gang3", "gang4", "bibliothek", "toegl2", "gastgarten", "out", "out1", "out3"):
+        for room in ("gang3", "gang4", "bibliothek", "toegl2", "gastgarten", "out", "out1", "out3", "minigolf",
+                     "minigolf2", "minigolf3", "mine"):
             day = brightness(self.pic("\\graphic\\%s\\hintergrund.bmp" % room))
             night = brightness(self.pic("\\graphic\\%s\\night.bmp" % room))
             self.assertLess(night, day * 0.7, room)

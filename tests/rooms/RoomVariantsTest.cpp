@@ -214,5 +214,32 @@ TEST_F(RoomVariants, MinigolfShowsTheHoseUntilItIsTaken) {
   EXPECT_TRUE(pictureErrors().empty());
 }
 
+TEST_F(RoomVariants, NightFallsOnEveryRoomOutside) {
+  night();
+  const std::pair<int, const char*> outside[] = {
+      {-1010, "gastgarten"}, {500, "minigolf"}, {501, "minigolf2"}, {502, "minigolf3"}, {-10000, "out"},
+      {-10001, "out1"},      {-10002, "mine"},  {-10003, "out2"},   {-10004, "out3"}};
+  for (const auto& [room, folder] : outside) {
+    enter(room);
+    EXPECT_EQ(f1().Caption, std::string("\\graphic\\") + folder + "\\night.bmp") << room;
+  }
+}
+
+TEST_F(RoomVariants, MinigolfAtNightShowsMottysBloodAndTheBallInTheDark) {
+  picture("\\graphic\\minigolf\\blood.bmp", gfx::clRed, 8, 8);
+  picture("\\graphic\\minigolf\\blood_dark.bmp", gfx::clNavy, 8, 8);
+  picture("\\graphic\\minigolf2\\golf8.bmp", gfx::clWhite, 8, 8);
+  picture("\\graphic\\minigolf2\\golf8_dark.bmp", gfx::clGray, 8, 8);
+  f2().schlauch.Tag = 1;
+  f2().schlauch.Hint = "Motty tot";
+  f2().golfball.Tag = 1;
+  night();
+  enter(500);
+  EXPECT_EQ(pixel(152, 133), gfx::clNavy);
+  enter(501);
+  EXPECT_EQ(pixel(285, 282), gfx::clGray);
+  EXPECT_TRUE(pictureErrors().empty());
+}
+
 }  // namespace
 }  // namespace roomtest

@@ -196,7 +196,7 @@ def draw_out1(ctx, night=False, phase=0):
 
 
 # ---------------------------------------------------------------- room -10002
-def draw_mine(ctx):
+def draw_mine(ctx, night=False):
     box(ctx, 0, 0, 640, 400, rgrad(330, 210, 420, (96, 80, 64), (26, 20, 18)), None)
     vx, vy = 330, 210
     box(ctx, vx - 40, vy - 40, 80, 70, (10, 8, 8), None)
@@ -239,6 +239,9 @@ def draw_mine(ctx):
     rbox(ctx, 460, 100, 20, 28, 4, (250, 220, 120), "ink", 1.5)
     light_glow(ctx, 470, 114, 160, (255, 210, 120), 0.45)
     sign(ctx, 60, 150, 120, 26, "Einsturzgefahr!", 12, (250, 210, 60), "ink")
+    if night:
+        # No daylight falls in from the entrance any more, only the lantern burns.
+        nightfall(ctx, [(470, 114, 50)])
 
 
 # ---------------------------------------------------------------- room -10003
@@ -351,6 +354,7 @@ ROOMS = [
     ] + [("wasserfall%d" % (p + 1), {"phase": p}, FALL) for p in range(4)]),
     Room("mine", -10002, draw_mine, (-300, -200), [], [
         ("hintergrund", {}),
+        ("night", {"night": True}),
     ]),
     Room("out2", -10003, draw_out2, (80, 500), [
         (166, 106, 175, 165, "Gärtner"),

@@ -2,9 +2,10 @@
 garden hose, course 1 and the closed course 2."""
 import random
 
-from lower_draw import arrow, box, bush, cloud, finish, line, oval, poly, rbox, shade, sign, sky, text, tree, vgrad
+from lower_draw import (arrow, box, bush, cloud, finish, line, night_sky, oval, poly, rbox, shade, sign, sky, text,
+                        tree, vgrad)
 from lower_people import motty
-from lower_room import Room
+from lower_room import Room, nightfall
 
 GRASS = (110, 186, 80)
 GRASS_DARK = (84, 156, 60)
@@ -14,11 +15,14 @@ PATH = (226, 210, 176)
 BLOOD = (180, 20, 30)
 
 
-def meadow(ctx, y):
-    sky(ctx, 0, 0, 640, y, (110, 180, 240), (200, 232, 250))
-    oval(ctx, 560, 50, 26, 26, (255, 240, 150), None)
-    cloud(ctx, 90, 48, 1.0)
-    cloud(ctx, 340, 30, 0.7)
+def meadow(ctx, y, night=False):
+    if night:
+        night_sky(ctx, 0, 0, 640, y)
+    else:
+        sky(ctx, 0, 0, 640, y, (110, 180, 240), (200, 232, 250))
+        oval(ctx, 560, 50, 26, 26, (255, 240, 150), None)
+        cloud(ctx, 90, 48, 1.0)
+        cloud(ctx, 340, 30, 0.7)
     box(ctx, 0, y, 640, 400 - y, vgrad(y, 400, GRASS, GRASS_DARK), None)
     line(ctx, 0, y, 640, y, "ink", 1.5)
     rnd = random.Random(y)
@@ -53,8 +57,8 @@ def hose(ctx, bloody=False):
 
 
 # ---------------------------------------------------------------- room 500
-def draw_minigolf(ctx, motty_on=True, eyes=0, mouth=0, hose_on=False, dead=False, bloody_hose=False):
-    meadow(ctx, 220)
+def draw_minigolf(ctx, motty_on=True, eyes=0, mouth=0, hose_on=False, dead=False, bloody_hose=False, night=False):
+    meadow(ctx, 220, night)
     # Hedge and flags of the courses in the back.
     for x in range(0, 640, 30):
         oval(ctx, x + 15, 226, 22, 14, (70, 140, 60), None)
@@ -116,7 +120,9 @@ def draw_minigolf(ctx, motty_on=True, eyes=0, mouth=0, hose_on=False, dead=False
         splatter(ctx, [(330, 150, 7), (300, 180, 5), (360, 130, 4), (380, 196, 6), (296, 140, 3), (350, 214, 8),
                        (330, 236, 4), (232, 170, 4), (190, 210, 3), (270, 250, 4), (250, 150, 3)], rnd)
         ctx.restore()
-        oval(ctx, 320, 268, 7, 7, "white", "ink", 1.5)
+    if night:
+        # Only the lamp over the ticket window still burns.
+        nightfall(ctx, [(337, 96, 70)])
 
 
 # ---------------------------------------------------------------- room 501
@@ -133,8 +139,8 @@ def lane(ctx, pts, number, hole, felt=FELT):
     text(ctx, hole[0] + 8, hole[1] - 43, number, 8, "white")
 
 
-def draw_minigolf2(ctx, ball=False):
-    meadow(ctx, 200)
+def draw_minigolf2(ctx, ball=False, night=False):
+    meadow(ctx, 200, night)
     for x in range(0, 640, 30):
         oval(ctx, x + 15, 204, 22, 14, (70, 140, 60), None)
     tree(ctx, 120, 210, 0.9)
@@ -167,11 +173,13 @@ def draw_minigolf2(ctx, ball=False):
         oval(ctx, 316, 334, 9, 9, "white", "ink", 1.5)
         for dx, dy in ((-3, -2), (2, -4), (3, 1), (-2, 3)):
             oval(ctx, 316 + dx, 334 + dy, 1.2, 1.2, (190, 190, 190), None)
+    if night:
+        nightfall(ctx, [])
 
 
 # ---------------------------------------------------------------- room 502
-def draw_minigolf3(ctx):
-    meadow(ctx, 200)
+def draw_minigolf3(ctx, night=False):
+    meadow(ctx, 200, night)
     for x in range(0, 640, 30):
         oval(ctx, x + 15, 204, 22, 14, (70, 140, 60), None)
     tree(ctx, 540, 210, 1.0)
@@ -197,6 +205,8 @@ def draw_minigolf3(ctx):
     # A shovel stuck in the ground.
     line(ctx, 520, 300, 540, 230, (150, 100, 60), 5)
     poly(ctx, [(512, 300), (528, 304), (522, 326), (506, 320)], (150, 156, 164), "ink", 1.5)
+    if night:
+        nightfall(ctx, [])
 
 
 ROOMS = [
@@ -207,7 +217,9 @@ ROOMS = [
         (86, 162, 51, 114, "Handelsüblicher Gartenschlauch"),
     ], [
         ("hintergrund", {}),
+        ("night", {"night": True}),
         ("blood", {"motty_on": False, "dead": True}, (151, 132, 250, 150)),
+        ("blood_dark", {"motty_on": False, "dead": True, "night": True}, (151, 132, 250, 150), {"night": True}),
         ("schlauch", {"hose_on": True}, (86, 162, 52, 116)),
         ("schlaucha", {"hose_on": True, "bloody_hose": True, "motty_on": False, "dead": True}, (86, 162, 52, 116),
          {"motty_on": False, "dead": True}),
@@ -220,9 +232,12 @@ ROOMS = [
         (600, 199, 143, 168, "zur Bahn Nummer 2 >>"),
     ], [
         ("hintergrund", {}),
+        ("night", {"night": True}),
         ("golf8", {"ball": True}, (284, 281, 66, 72)),
+        ("golf8_dark", {"ball": True, "night": True}, (284, 281, 66, 72), {"night": True}),
     ]),
     Room("minigolf3", 502, draw_minigolf3, (0, 360), [], [
         ("hintergrund", {}),
+        ("night", {"night": True}),
     ]),
 ]
