@@ -197,6 +197,22 @@ class LowerFloorFilesTest(unittest.TestCase):
             pic = self.pic(frame)
             self.assertEqual(region(self.pic(bg), x, y, *size(pic)), pic, frame)
 
+    def test_things_taken_or_gone_are_not_drawn(self):
+        # Pictures that stay on screen after a thing has left its place must
+        # not show it: the plan behind Tägl's counter and on the table at
+        # night, the special ball that flew off.
+        def shows(path, colour, x, y, w, h):
+            bgr = bytes(reversed(colour))
+            return any(row[i:i + 3] == bgr for row in region(self.pic(path), x, y, w, h)
+                       for i in range(0, len(row), 3))
+        plan, ball = (120, 160, 220), (255, 255, 255)
+        g = "\\graphic\\"
+        self.assertTrue(shows(g + "gastgarten\\mist.bmp", plan, 0, 0, 62, 26))  # the colour is the plan's
+        self.assertFalse(shows(g + "toegl\\hintergrund.bmp", plan, 472, 264, 41, 25))
+        self.assertFalse(shows(g + "toegl2\\night.bmp", plan, 0, 317, 88, 60))
+        for blood in ("blood.bmp", "blood_dark.bmp"):
+            self.assertFalse(shows(g + "minigolf\\" + blood, ball, 310 - 151, 258 - 132, 20, 20), blood)
+
     def test_canteen_close_up_lets_the_agent_be_drawn(self):
         # The agent is drawn only while the pixel at (10, 10) is not black.
         self.assertNotEqual(self.pic("\\graphic\\toegl\\hintergrund.bmp")[10][30:33], b"\x00\x00\x00")

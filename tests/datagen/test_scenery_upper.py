@@ -129,6 +129,12 @@ class UpperFloorFilesTest(unittest.TestCase):
         self.assertEqual(column(day, 0), column(leer, 0))
         self.assertEqual(column(day, 243), column(leer, 243))
 
+    def test_the_crate_leaves_no_book_on_the_floor(self):
+        # The falling crate hands Kroxl the book; kiste.bmp must cover it.
+        kiste = self.pic("\\graphic\\archiv\\kiste.bmp")
+        bare = region(self.pic("\\graphic\\archiv\\buch0.bmp"), 312 - 290, 344 - 299, 60, 34)
+        self.assertEqual(region(kiste, 312 - 166, 344 - 34, 60, 34), bare)
+
     def test_overlays_match_the_background_at_their_edges(self):
         # the outermost rows and columns of an overlay show the room as it is
         cases = [("\\graphic\\archiv\\buch0.bmp", "\\graphic\\archiv\\hintergrund.bmp", 290, 299),

@@ -232,8 +232,11 @@ class StoryScriptsTest(unittest.TestCase):
         may run twice re-issues its item with the sub-and-add idiom)."""
         gained = {}
         for name, lines in self.scripts.items():
+            taken = set()
             for _i, word, operands in commands(lines):
-                if word == "inventar add":
+                if word == "inventar sub":
+                    taken.add(operands[0])
+                elif word == "inventar add" and operands[0] not in taken:
                     gained.setdefault(operands[0], []).append(name)
         for item, where in gained.items():
             with self.subTest(item):

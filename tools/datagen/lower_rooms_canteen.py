@@ -59,8 +59,7 @@ def folded_plan(ctx, x, y, w, h, angle=0.05):
 
 
 # ---------------------------------------------------------------- room 7
-def draw_kantine(ctx, cheque_on=True, toegl=True, agent_on=False, agent_mouth=0, cup=True, plan=True,
-                 toegl_mouth=0):
+def draw_kantine(ctx, cheque_on=True, toegl=True, agent_on=False, agent_mouth=0, cup=True, toegl_mouth=0):
     # Back wall: kitchen tiles (the pixel at 10, 10 is never black).
     box(ctx, 0, 0, 640, 240, TILE, None)
     for y in range(0, 240, 24):
@@ -131,7 +130,8 @@ def draw_kantine(ctx, cheque_on=True, toegl=True, agent_on=False, agent_mouth=0,
     rbox(ctx, 262, 372, 76, 22, 4, (250, 240, 200), "ink", 1.5)
     arrow(ctx, 284, 383, "down", 7, (200, 60, 50))
     arrow(ctx, 316, 383, "down", 7, (200, 60, 50))
-    # Things on the counter: a napkin holder, the cheque, the plan, the cup.
+    # Things on the counter: a napkin holder, the cheque, the cup. Hubert's
+    # plan, while Tägl has it, lies out of sight behind the counter.
     box(ctx, 226, 246, 30, 22, (190, 196, 204), "ink", 1.5)
     for i in range(4):
         line(ctx, 230 + i * 7, 246, 230 + i * 7, 238, "white", 3)
@@ -144,14 +144,12 @@ def draw_kantine(ctx, cheque_on=True, toegl=True, agent_on=False, agent_mouth=0,
         line(ctx, 490 + i * 10, 304, 496 + i * 10, 330, (170, 176, 184), 3)
     if cheque_on:
         cheque(ctx, 104, 238)
-    if plan:
-        folded_plan(ctx, 474, 266, 38, 22)
     if cup:
         mug(ctx, 328, 352, 1.0)
 
 
 def kantine_weg(**extra):
-    state = {"toegl": False, "agent_on": False, "cup": False, "plan": False}
+    state = {"toegl": False, "agent_on": False, "cup": False}
     state.update(extra)
     return state
 
@@ -421,7 +419,8 @@ ROOMS = [
         (0, 317, 88, 60, "Plan"),
     ], [
         ("hintergrund", {}),
-        ("night", {"night": True}),
+        # Night falls late in the story, long after the plan has left the table.
+        ("night", {"night": True, "plan_on_table": False}),
         ("tisch0", {"plan_on_table": False}, (0, 226, 136, 170)),
         ("scheck0", {}, (221, 195, 44, 33)),
         ("scheck0a", {}, (221, 195, 44, 33)),

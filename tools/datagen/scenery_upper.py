@@ -176,9 +176,11 @@ def archive_room(out):
     out.cut(render(a.archiv, book=False), a.BOOK_PATCH, d + "buch0.bmp", base)
     out.cut(render(a.archiv, snore=6, wumm=True), a.WUMM, d + "wumm.bmp", base)
     out.cut(render(a.archiv, rope_cut=True), a.SEIL, d + "seildurch.bmp", base)
-    fallen = render(a.archiv, state="awake", fallen=True, silicone=False)
+    # The falling crate knocks the book to Kroxl, who takes it (Archiv6lWurfmesser.smx):
+    # from then on the floor under it is bare.
+    fallen = render(a.archiv, state="awake", fallen=True, silicone=False, book=False)
     out.cut(fallen, a.KISTE, d + "kiste.bmp", base)
-    out.cut(render(a.archiv, state="awake", fallen=True), a.SILICON, d + "silicon.bmp", fallen)
+    out.cut(render(a.archiv, state="awake", fallen=True, book=False), a.SILICON, d + "silicon.bmp", fallen)
 
 
 STEPS = (boss_and_corinna, corridors, kroxl_rooms, archive_room)

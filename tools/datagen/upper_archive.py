@@ -15,7 +15,7 @@ HEAD = (336, 176, 139, 109)       # red0..3, 1..6: the head (and the Zs above it
 EYES = (336, 235, 139, 18)        # zwinker1, zwinker2
 BOOK_PATCH = (290, 299, 92, 82)   # buch0: the floor without the book
 WUMM = (290, 176, 185, 204)       # the moment he nods off and the book drops
-KISTE = (166, 34, 324, 309)       # the crate has come down on him
+KISTE = (166, 34, 324, 348)       # the crate has come down on him; Kroxl has the book then
 SILICON = (336, 235, 70, 90)      # the silicone spilled from the crate
 SEIL = (368, 67, 40, 36)          # the rope, nearly cut through
 
