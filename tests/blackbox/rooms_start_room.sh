@@ -74,30 +74,7 @@ $got"
 # $BACKGROUND (or all of them when $BACKGROUND is the picture itself). Game
 # paths are matched without regard to case, as the game does.
 share_shown() {
-  python3 - "$SCREEN" "$GAME" "$1" "$2" "$3" "$BACKGROUND" <<'EOF'
-import os, struct, sys
-def find(root, path):
-    for part in path.strip('/').split('/'):
-        names = {n.lower(): n for n in os.listdir(root)}
-        root = os.path.join(root, names.get(part.lower(), part))
-    return root
-def load(path):
-    d = open(path, 'rb').read()
-    off, = struct.unpack('<I', d[10:14]); w, h = struct.unpack('<ii', d[18:26])
-    stride = (w * 3 + 3) & ~3
-    return w, abs(h), [d[off + (abs(h) - 1 - y if h > 0 else y) * stride:][:w * 3] for y in range(abs(h))]
-screen_file, root, picture, x0, y0, background = sys.argv[1:]
-_, _, screen = load(screen_file)
-pw, ph, pic = load(find(root, picture))
-_, _, back = load(find(root, background))
-x0, y0 = int(x0), int(y0)
-px = lambda rows, x, y: rows[y][3 * x:3 * x + 3]
-cells = [(x, y) for y in range(ph) for x in range(pw) if x0 + x < 640 and y0 + y < 400]
-if picture != background:
-    cells = [(x, y) for x, y in cells if px(pic, x, y) != px(back, x0 + x, y0 + y)]
-shown = sum(px(screen, x0 + x, y0 + y) == px(pic, x, y) for x, y in cells)
-print(100 * shown // len(cells) if cells else -1)
-EOF
+  python3 "$(dirname "$0")/lib/screen.py" "$SCREEN" "$GAME" "$1" "$2" "$3" "$BACKGROUND"
 }
 
 # The room shows the picture $BACKGROUND: most of it, people and the

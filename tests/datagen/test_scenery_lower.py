@@ -200,18 +200,28 @@ class LowerFloorFilesTest(unittest.TestCase):
     def test_things_taken_or_gone_are_not_drawn(self):
         # Pictures that stay on screen after a thing has left its place must
         # not show it: the plan behind Tägl's counter and on the table at
-        # night, the special ball that flew off.
+        # night, the special ball that flew off, the gardener's rake.
         def shows(path, colour, x, y, w, h):
             bgr = bytes(reversed(colour))
             return any(row[i:i + 3] == bgr for row in region(self.pic(path), x, y, w, h)
                        for i in range(0, len(row), 3))
-        plan, ball = (120, 160, 220), (255, 255, 255)
+        plan, ball, rake = (120, 160, 220), (255, 255, 255), (150, 100, 50)
         g = "\\graphic\\"
         self.assertTrue(shows(g + "gastgarten\\mist.bmp", plan, 0, 0, 62, 26))  # the colour is the plan's
         self.assertFalse(shows(g + "toegl\\hintergrund.bmp", plan, 472, 264, 41, 25))
         self.assertFalse(shows(g + "toegl2\\night.bmp", plan, 0, 317, 88, 60))
         for blood in ("blood.bmp", "blood_dark.bmp"):
             self.assertFalse(shows(g + "minigolf\\" + blood, ball, 310 - 151, 258 - 132, 20, 20), blood)
+        for garden in ("hintergrund2.bmp", "night.bmp"):
+            self.assertFalse(shows(g + "out2\\" + garden, rake, 280, 100, 60, 180), garden)
+
+    def test_no_bare_floor_in_front_of_the_ground_floor_lift(self):
+        # The lift's hot spot reaches down to the bottom of the picture.
+        rows = self.pic("\\graphic\\gang3\\hintergrund.bmp")
+        for y in (320, 398):
+            floor = {rows[y][i:i + 3] for i in range(400 * 3, 580 * 3, 3)}
+            lift = {rows[y][i:i + 3] for i in range(592 * 3, 638 * 3, 3)}
+            self.assertFalse(floor & lift, y)
 
     def test_canteen_close_up_lets_the_agent_be_drawn(self):
         # The agent is drawn only while the pixel at (10, 10) is not black.

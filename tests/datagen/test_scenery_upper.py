@@ -135,6 +135,25 @@ class UpperFloorFilesTest(unittest.TestCase):
         bare = region(self.pic("\\graphic\\archiv\\buch0.bmp"), 312 - 290, 344 - 299, 60, 34)
         self.assertEqual(region(kiste, 312 - 166, 344 - 34, 60, 34), bare)
 
+    def test_no_bare_floor_inside_the_archive_door(self):
+        # A click there leaves the archive: it must look like the door's, not like floor.
+        rows = self.pic("\\graphic\\archiv\\hintergrund.bmp")
+        for y in (395, 398):
+            floor = {rows[y][i:i + 3] for i in range(300 * 3, 440 * 3, 3)}
+            door = {rows[y][i:i + 3] for i in range(450 * 3, 594 * 3, 3)}
+            self.assertFalse(floor & door, y)
+
+    def test_otto_comes_and_goes_on_the_bare_corridor(self):
+        otto, gone = self.pic("\\graphic\\gang101\\nachtwaechter.bmp"), self.pic("\\graphic\\gang101\\nachtwaechter0.bmp")
+        self.assertEqual(size(otto), size(gone))
+        self.assertNotEqual(otto, gone)
+        w, h = size(gone)
+        for bg in ("hintergrund.bmp", "hintergrund2.bmp"):
+            rows = region(self.pic("\\graphic\\gang101\\" + bg), 226, 186, w, 302 - 186)
+            self.assertEqual(gone[:302 - 186], rows, bg)   # above the body, both corridors look alike
+        leer = self.pic("\\graphic\\gang101\\leer.bmp")
+        self.assertEqual(region(gone, 0, 302 - 186, w, h), region(leer, 226 - 133, 0, w, h - (302 - 186)))
+
     def test_overlays_match_the_background_at_their_edges(self):
         # the outermost rows and columns of an overlay show the room as it is
         cases = [("\\graphic\\archiv\\buch0.bmp", "\\graphic\\archiv\\hintergrund.bmp", 290, 299),

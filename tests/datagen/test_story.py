@@ -87,6 +87,14 @@ DROP_TWO = {"franz0.dia", "franz1.dia", "gameover.smx", "hubertexplo.smx", "kaff
 FROM_REPLIES = {"buero5lsilicon.smx", "gang44lzeichnung.smx", "bibliothek1lkaffee.smx",
                 "bastelraum2lplan.smx", "minigolfkeinschlauchdialog.smx", "schreib.dia"}
 
+# The people who sit or stand where the protagonist walks: the span of x their
+# drawing covers at his height (datagen). He is drawn from x to x + 94 at his
+# place x; his figure covers about x + 8 to x + 84.
+PEOPLE_SPANS = {-1: ("Big Boss", 59, 205), 1: ("Corinna", 88, 233), 2: ("Putzfrau", 466, 562),
+                6: ("Zweistein", 75, 240), 8: ("Hubert", 424, 625), 104: ("Archivar", 345, 475),
+                201: ("Franz", 60, 175)}
+FIGURE = (8, 84)
+
 HOT_SPOT_NAME = re.compile(r"^([A-Za-z]+?\d*?)([1-6])([lr])(.*)\.smx$")
 
 
@@ -226,6 +234,26 @@ class StoryScriptsTest(unittest.TestCase):
                 words = [word for _i, word, _ops in commands(self.scripts[self.by_lower[lower]])]
                 self.assertIn("open dialog", words)
                 self.assertLess(words.index("open dialog"), words.index("say"))
+
+    def test_the_protagonist_stands_beside_the_person_he_talks_to(self):
+        """Where a conversation opens or the room's person speaks, Kroxl's
+        figure must not stand in front of that person's."""
+        for name, lines in self.scripts.items():
+            spot = hot_spot_of(name)
+            room = ROOMS[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
+                else ENGINE_NAMED.get(name.lower())
+            place = None
+            for i, word, operands in commands(lines):
+                if word == "goto room":
+                    room, place = int(operands[0]), None
+                elif word in ("walking to", "jump to"):
+                    place = int(operands[0])
+                person = PEOPLE_SPANS.get(room)
+                talks = word == "open dialog" or (word == "say" and person and operands[0] == person[0])
+                if talks and person and place is not None:
+                    with self.subTest(name, line=i + 1):
+                        self.assertTrue(place + FIGURE[1] <= person[1] or place + FIGURE[0] >= person[2],
+                                        f"Kroxl at {place} stands in front of {person[0]}")
 
     def test_items_are_gained_once(self):
         """Each item enters the inventory in one script only (a script that

@@ -118,6 +118,17 @@ def draw_gang3(ctx, night=False):
     rbox(ctx, 596, 126, 40, 8, 2, (40, 40, 40), "ink", 1)
     text(ctx, 616, 130, "EG", 8, (250, 120, 60))
     rbox(ctx, 590, 206, 4, 22, 1, (90, 90, 90), None)
+    # The floor in front of the lift is marked as its waiting area: all of
+    # it belongs to the lift.
+    ctx.save()
+    ctx.rectangle(589, 302, 51, 98)
+    ctx.clip()
+    box(ctx, 589, 302, 51, 98, (250, 200, 40), None)
+    for k in range(-4, 8):
+        poly(ctx, [(589, 310 + k * 18), (640, 280 + k * 18), (640, 289 + k * 18), (589, 319 + k * 18)],
+             (40, 40, 44), None)
+    ctx.restore()
+    box(ctx, 589, 302, 51, 98, None, "ink", 1.5)
     plant(ctx, 186, 300, 0.7)
 
     if night:

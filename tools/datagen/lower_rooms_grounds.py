@@ -285,9 +285,6 @@ def draw_out2(ctx, night=False, people=True, eyes_gardener=0, eyes_oma=0):
         gardener(ctx, eyes_gardener)
         oma(ctx, eyes_oma)
         pigeon(ctx, 345, 384)
-    else:
-        line(ctx, 322, 156, 306, 276, (150, 100, 50), 5)
-        line(ctx, 294, 276, 320, 278, (120, 124, 130), 5)
     bush(ctx, 560, 330, 1.2, flowers=(240, 120, 150))
     bush(ctx, 110, 392, 1.0)
     if night:

@@ -31,6 +31,8 @@ LEICHE = (287, 215, 64, 40)
 # Room 101: the bare floor under Otto, and the rat poison's place.
 LEER = (133, 302, 244, 99)
 GIFT_WEG = (444, 259, 50, 62)
+# Room 101: Otto standing on his round, and the corridor once he has gone on.
+OTTO = (226, 186, 100, 210)
 
 
 class FrameError(Exception):
@@ -147,6 +149,8 @@ def corridors(out):
     bare = render(gang101, body=False)
     require_same(d + "leer.bmp", bare, wrecked, LEER)
     out.cut(bare, LEER, d + "leer.bmp", render(gang101))
+    out.cut(render(gang101, body=False, otto_standing=True), OTTO, d + "nachtwaechter.bmp", bare)
+    out.cut(bare, OTTO, d + "nachtwaechter0.bmp", bare)
 
 
 def kroxl_rooms(out):
@@ -208,6 +212,7 @@ EXPECTED = [
     "\\graphic\\gang100\\hintergrund.bmp",
     "\\graphic\\gang101\\hintergrund.bmp", "\\graphic\\gang101\\hintergrund2.bmp",
     "\\graphic\\gang101\\0.bmp", "\\graphic\\gang101\\leer.bmp",
+    "\\graphic\\gang101\\nachtwaechter.bmp", "\\graphic\\gang101\\nachtwaechter0.bmp",
     "\\graphic\\kroxl\\hintergrund.bmp", "\\graphic\\kroxl\\night.bmp",
     "\\graphic\\schreibtisch\\hintergrund.bmp", "\\graphic\\schreibtisch\\mikroskop.bmp",
     "\\graphic\\liftpanel\\hintergrund.bmp",

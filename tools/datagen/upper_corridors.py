@@ -5,7 +5,7 @@ whole 640 x 400 room for one story state."""
 from upper_draw import (back_wall, box, ceiling_lamp, corridor_exit, curve, door, floor, line,
                         oval, plate, plant, poly, shade, skirting, smoke, soot, text, vgrad,
                         window)
-from upper_people import putzfrau, vacuum, watchman
+from upper_people import putzfrau, vacuum, watchman, watchman_standing
 
 WALL = (200, 214, 226)
 RAUCH = (350, 40, 250, 150)     # the smoke cloud over the exploding vacuum cleaner
@@ -266,7 +266,7 @@ def _closet(ctx, wrecked, poison):
         oval(ctx, cx, top + 31, 4, 2.5, (120, 120, 120), None)
 
 
-def gang101(ctx, exploded=False, poison=True, body=True):
+def gang101(ctx, exploded=False, poison=True, body=True, otto_standing=False):
     horizon = 339
     corridor_shell(ctx, horizon)
     for cx in (190, 470):
@@ -284,3 +284,5 @@ def gang101(ctx, exploded=False, poison=True, body=True):
         soot(ctx, 500, 90, 90, 30)
     if body:
         watchman(ctx)
+    if otto_standing:
+        watchman_standing(ctx)

@@ -416,3 +416,35 @@ def watchman(ctx):
     oval(ctx, 170, 370, 4, 3, (240, 140, 130), "ink", 1.2)
     oval(ctx, 182, 356, 4, 3, (240, 150, 150), None)
     ctx.restore()
+
+
+def watchman_standing(ctx):
+    """Otto awake in room 101, on his round: standing, facing left towards the
+    archive door, his bottle in the hand that hangs down."""
+    uni = (70, 90, 120)
+    # legs and shoes
+    box(ctx, 250, 318, 16, 68, shade(uni, 0.9), width=1.6)
+    box(ctx, 272, 318, 16, 68, uni, width=1.6)
+    oval(ctx, 252, 389, 14, 6, (40, 34, 30), "ink", 1.5)
+    oval(ctx, 276, 389, 14, 6, (40, 34, 30), "ink", 1.5)
+    # body with belt and badge
+    box(ctx, 240, 238, 58, 88, vgrad(238, 326, shade(uni, 1.15), uni), r=14)
+    line(ctx, [(242, 300), (296, 300)], (230, 200, 90), 3)
+    box(ctx, 250, 250, 14, 10, "yellow", width=1, r=2)
+    # the arm with the bottle, the other hand on his belly
+    _limb(ctx, [(292, 250), (304, 286), (306, 312)], uni, 12)
+    oval(ctx, 306, 316, 7, 6, SKIN, "ink", 1.4)
+    poly(ctx, [(300, 318), (312, 318), (314, 346), (298, 346)], (90, 150, 90), width=1.5)
+    box(ctx, 303, 308, 6, 10, (90, 150, 90), width=1.2)
+    _limb(ctx, [(246, 252), (240, 280), (262, 290)], uni, 12)
+    oval(ctx, 264, 290, 7, 6, SKIN, "ink", 1.4)
+    # head and cap; a sleepy, friendly face turned to the left
+    box(ctx, 262, 226, 14, 14, shade(SKIN, 0.92), width=1.5)
+    face(ctx, 266, 212, 19, 18)
+    poly(ctx, [(246, 200), (286, 196), (290, 206), (244, 208)], shade(uni, 0.8), width=1.5)
+    box(ctx, 236, 204, 36, 5, (30, 30, 40), width=1.2, r=2)
+    for ex in (258, 272):
+        eye(ctx, ex, 212, 3.5, 3.5, "half", (-0.6, 0))
+    oval(ctx, 252, 219, 4, 3, (240, 140, 130), "ink", 1.2)
+    curve(ctx, (256, 226), (261, 229), (266, 229), (271, 226), "ink", 1.6)
+    oval(ctx, 278, 218, 4, 3, (240, 150, 150), None)
