@@ -13,6 +13,7 @@
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
+#include "interaction/SpokenLines.h"
 #include "media/RealPlayers.h"
 #include "state/TForm2.h"
 
@@ -28,10 +29,13 @@ const char* kUsage =
     "  --seed N              seed of the game's random numbers (headless default 0)\n"
     "  --display WxH         size of the pretended physical display (headless, default 640x480)\n"
     "  --depth BITS          colour depth of the pretended display (headless, default 32)\n"
+    "  --spoken-lines        list every line the program itself can speak, one\n"
+    "                        'Speaker: \"Text\"' a line (UTF-8), and exit\n"
     "  --help                show this text\n";
 
 struct Options {
   bool headless = false;
+  bool spokenLines = false;
   std::string replay, dump;
   uint32_t seed = 0;
   bool seedGiven = false;
@@ -53,6 +57,8 @@ int parseOptions(int argc, char** argv, Options& o) {
     if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       return -1;
+    } else if (arg == "--spoken-lines") {
+      o.spokenLines = true;
     } else if (arg == "--headless") {
       o.headless = true;
     } else if (arg == "--replay" || arg == "--dump") {
@@ -146,5 +152,10 @@ int runWindow(const Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (const int code = parseOptions(argc, argv, o)) return code < 0 ? 0 : code;
+  if (o.spokenLines) {
+    // The data build gives each of these a recording (tools/datagen).
+    for (const game::SpokenLine& line : game::builtInSpokenLines()) std::printf("%s\n", line.key().c_str());
+    return 0;
+  }
   return o.headless ? runHeadless(o) : runWindow(o);
 }

@@ -69,7 +69,7 @@ void refuse(TForm1& f1) {
   if (f1.schirm.Tag < f2.posit.Tag - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
-  queue.add(f2.Label2.Hint == "r" ? "Nett." : "Das kann ich nicht machen!");
+  queue.add(f2.Label2.Hint == "r" ? kRefusalRight : kRefusalLeft);
 }
 
 // The hot spot's own script: room prefix, hot-spot number, button letter. An

@@ -5,6 +5,11 @@ namespace game {
 
 class TForm1;
 
+// What the protagonist says at a hot spot that has no script: a left click
+// and a right click.
+inline constexpr const char* kRefusalLeft = "Das kann ich nicht machen!";
+inline constexpr const char* kRefusalRight = "Nett.";
+
 // Binds the main window's mouse events (the room picture, the walk strip, the
 // window itself, the walk-strip copy) and the desk's four answer boxes to
 // their handlers. Called once by the main window's constructor.

@@ -116,6 +116,20 @@ Step direct(std::function<void(Conversation&)> change) {
   return {Step::Kind::Direct, {}, {}, std::move(change)};
 }
 
+std::vector<std::pair<std::string, std::string>> everyDialogueLine() {
+  std::vector<std::pair<std::string, std::string>> lines;
+  for (const Person& person : kPeople) {
+    for (const Row& row : person.rows()) {
+      lines.emplace_back("Kroxl", row.reply);
+      for (const Step& step : row.steps)
+        if (step.kind == Step::Kind::Say)
+          for (const std::string& text : step.lines) lines.emplace_back(step.speaker, text);
+    }
+  }
+  for (const std::string& text : franzListLines()) lines.emplace_back("Franz", text);
+  return lines;
+}
+
 Condition schreibtischIs(int stage) {
   return [stage](const TForm2& s) { return s.Schreibtisch.Tag == stage; };
 }

@@ -5,6 +5,7 @@
 // live in DialogTree<Person>.cpp; DialogTree.cpp carries the steps out.
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sys/TextList.h"
@@ -84,6 +85,14 @@ const std::vector<Row>& mottyRows();
 const std::vector<Row>& putzfrauRows();
 const std::vector<Row>& hubertRows();
 const std::vector<Row>& zweisteinRows();
+
+// Every line Franz can say while he names what he still needs (the rows'
+// direct step composes them from his list).
+std::vector<std::string> franzListLines();
+
+// Every line a conversation can speak, as (speaker, text): each reply the
+// protagonist can choose, each line of the rows and Franz's list lines.
+std::vector<std::pair<std::string, std::string>> everyDialogueLine();
 
 }  // namespace dialogue
 }  // namespace game

@@ -26,6 +26,9 @@ void franzSays(Conversation& c, const std::string& text) {
   c.queue.add(text);
 }
 
+constexpr const char* kHoseAfterOthers = "und einen Gartenschlauch.";
+constexpr const char* kHoseAlone = "einen Gartenschlauch.";
+
 // Franz names what is still on his list, one line a thing; the hose comes
 // with an "und" when something was named before it.
 void listRemainingThings(Conversation& c) {
@@ -33,7 +36,7 @@ void listRemainingThings(Conversation& c) {
   for (int i = 0; i <= 5; ++i) {
     const std::string entry = c.store.franzinventar.get(i);
     if (entry == "Gartenschlauch") {
-      franzSays(c, namedOne ? "und einen Gartenschlauch." : "einen Gartenschlauch.");
+      franzSays(c, namedOne ? kHoseAfterOthers : kHoseAlone);
       continue;
     }
     for (const Thing& thing : kThings) {
@@ -58,6 +61,14 @@ void paintTaskListRed(Conversation& c) {
 }
 
 }  // namespace
+
+std::vector<std::string> franzListLines() {
+  std::vector<std::string> lines;
+  for (const Thing& thing : kThings) lines.emplace_back(thing.named);
+  lines.emplace_back(kHoseAfterOthers);
+  lines.emplace_back(kHoseAlone);
+  return lines;
+}
 
 const std::vector<Row>& franzRows() {
   static const std::vector<Row> rows = {

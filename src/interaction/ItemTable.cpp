@@ -93,4 +93,14 @@ std::string refusalFor(const std::string& name, int r) {
   return low ? item->refusalLow : item->refusalHigh;
 }
 
+std::vector<std::string> everyItemLine() {
+  std::vector<std::string> lines = {kLentLiftCardLook, kGenericRefusalLow, kGenericRefusalHigh};
+  for (const Item& item : kItems) {
+    if (item.extra != ReadsScript) lines.emplace_back(item.look);
+    lines.emplace_back(item.refusalLow);
+    lines.emplace_back(item.refusalHigh);
+  }
+  return lines;
+}
+
 }  // namespace game

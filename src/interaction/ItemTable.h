@@ -48,4 +48,8 @@ ItemLook lookAt(const std::string& name, int liftTag);
 // pair of lines.
 std::string refusalFor(const std::string& name, int r);
 
+// Every line the protagonist can say about an item: its looks and its
+// refusals, the generic pair included.
+std::vector<std::string> everyItemLine();
+
 }  // namespace game
