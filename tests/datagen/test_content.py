@@ -164,6 +164,9 @@ class VoiceDatabaseTest(unittest.TestCase):
             self.assertTrue(english)
             self.assertTrue(sound.startswith("\\"))
 
+    def test_every_speaker_has_a_voice_of_his_own(self):
+        self.assertEqual(len(set(voices.SPEAKERS.values())), len(voices.SPEAKERS))
+
     def test_a_broken_record_is_refused(self):
         with tempfile.NamedTemporaryFile("w", suffix=".voi", delete=False, encoding="utf-8") as f:
             f.write('Kroxl: "Hallo"\nHello\n')
@@ -172,6 +175,72 @@ class VoiceDatabaseTest(unittest.TestCase):
                 voices.read_database(f.name)
         finally:
             os.unlink(f.name)
+
+
+class VoiceBuildTest(unittest.TestCase):
+    """Recordings are made once per text and voice and follow the databases."""
+
+    def write_databases(self, voice_dir, records):
+        for name, recs in zip(voices.DATABASES, (records, [])):
+            with open(os.path.join(voice_dir, name), "w", encoding="utf-8") as f:
+                f.write("".join(f"{key}\n{en}\n{sound}\n" for key, en, sound in recs))
+
+    def test_only_new_lines_are_rendered_and_lines_gone_leave(self):
+        with tempfile.TemporaryDirectory() as d:
+            voice_dir, game = os.path.join(d, "voice"), os.path.join(d, "game")
+            os.makedirs(voice_dir)
+            same = ('Kroxl: "Nett."', "Nice.", "\\kroxl\\nett.wav")
+            self.write_databases(voice_dir, [same, ('Franz: "Servus."', "Hello.", "\\franz\\servus.wav")])
+            voices.build(game, voice_dir)
+            nett = os.path.join(game, "sound", "samples", "deutsch", "kroxl", "nett.wav")
+            servus = os.path.join(game, "sound", "samples", "deutsch", "franz", "servus.wav")
+            before = os.stat(nett)
+            with open(nett, "rb") as f:
+                self.assertIsNone(root_checks.wav_problem(f.read()))
+            self.write_databases(voice_dir, [same, ('Franz: "Pfiat di."', "Bye.", "\\franz\\pfiat.wav")])
+            voices.build(game, voice_dir)
+            after = os.stat(nett)
+            self.assertEqual((before.st_ino, before.st_mtime_ns), (after.st_ino, after.st_mtime_ns))
+            self.assertFalse(os.path.exists(servus))
+            self.assertEqual(len(os.listdir(os.path.join(game, voices.CACHE))), 2)
+
+
+class SpokenLineCheckTest(unittest.TestCase):
+    def test_finds_the_spoken_lines_of_a_script_and_of_the_replies(self):
+        lines = ["change", "schirm", "4", "say", "Kroxl", "Da.", "wait for talk", "say", "Franz", " ",
+                 "walking to", "5", "say", "Franz", "say"]
+        self.assertEqual(root_checks.spoken_keys(lines), [(4, 'Kroxl: "Da."'), (13, 'Franz: "say"')])
+        self.assertEqual(root_checks.reply_keys(["Tägl:", "Na?", "", " ", "Motty:"]), [(2, 'Kroxl: "Na?"')])
+
+    def test_a_line_twice_in_the_databases_is_reported(self):
+        record = ['Kroxl: "Nett."', "Nice.", "\\kroxl\\nett.wav"]
+        found = root_checks.voice_problems(record + record, lambda _p: True)
+        self.assertTrue(any("has a record already" in why for why in found), found)
+
+    def test_every_spoken_line_needs_a_recording(self):
+        with tempfile.TemporaryDirectory() as game:
+            def put(path, lines):
+                full = os.path.join(game, *path.split("/"))
+                os.makedirs(os.path.dirname(full), exist_ok=True)
+                with open(full, "wb") as f:
+                    f.write("".join(line + "\r\n" for line in lines).encode("cp1252"))
+            put("source/scripts/a.smx", ["say", "Kroxl", "Nett.", "wait for talk", "say", "Kroxl", "Neu.",
+                                         "wait for talk"])
+            put("source/dialogs/dialogs.sou", ["Motty:", "Nett.", "Eine Frage?", ""])
+            put("source/voice/voice.voi", ['Kroxl: "Nett."', "Nice.", "\\nett.wav"])
+            put("source/voice/voice2.voi", [])
+            samples = os.path.join(game, "sound", "samples", "deutsch")
+            os.makedirs(samples)
+            write_wav(os.path.join(samples, "nett.wav"), silence(0.1), raw=True)
+            program = os.path.join(game, "kroxl")
+            with open(program, "w") as f:
+                f.write('#!/bin/sh\necho \'Kroxl: "Nett."\'\necho \'Franz: "Bis dann."\'\n')
+            os.chmod(program, 0o755)
+            found = [why for _path, why in root.text_problems(game, program) if "without a recording" in why]
+            self.assertEqual(sorted(found), sorted([
+                'line 5: spoken line without a recording: Kroxl: "Neu."',
+                'line 3: spoken line without a recording: Kroxl: "Eine Frage?"',
+                'spoken line without a recording: Franz: "Bis dann."']))
 
 
 class DataLintTest(unittest.TestCase):

@@ -4,7 +4,10 @@ data root the game plays from.
 
     datagen.py resources OUTDIR         pictures the program carries inside itself
     datagen.py build DATADIR GAMEDIR    the whole data root, from data/ and drawings
-    datagen.py --check GAMEDIR          lists every named file that is missing or unreadable
+    datagen.py --check GAMEDIR [KROXL]  lists every named file that is missing or unreadable,
+                                        every script that would misbehave and every spoken
+                                        line without a recording (the program's own lines
+                                        too when the kroxl program is given)
 """
 import sys
 
@@ -19,8 +22,8 @@ def main(argv):
     if len(argv) == 4 and argv[1] == "build":
         root.build(argv[2], argv[3])
         return 0
-    if len(argv) == 3 and argv[1] == "--check":
-        return root.check(argv[2])
+    if len(argv) in (3, 4) and argv[1] == "--check":
+        return root.check(argv[2], argv[3] if len(argv) == 4 else None)
     sys.stderr.write(__doc__)
     return 2
 

@@ -10,6 +10,7 @@ import importlib
 import os
 import shutil
 import struct
+import subprocess
 import sys
 
 import root_checks
@@ -103,9 +104,16 @@ def problem(path):
     return None
 
 
-def text_problems(gamedir):
+def program_lines(program):
+    """The lines the program itself can speak, from its own listing."""
+    out = subprocess.run([program, "--spoken-lines"], capture_output=True, check=True)
+    return [line for line in out.stdout.decode("utf-8").split("\n") if line]
+
+
+def text_problems(gamedir, program=None):
     """Problems of the command scripts, the dialogue source and the voice
-    databases, as (game path, problem) pairs."""
+    databases, as (game path, problem) pairs. Every line that scripts, the
+    dialogue source or the program (when given) can speak needs a recording."""
     out = []
 
     def exists(game_path):
@@ -115,6 +123,18 @@ def text_problems(gamedir):
         with open(real_path(gamedir, game_path), "rb") as f:
             return root_checks.script_lines(f.read())
 
+    databases = ["\\source\\voice\\voice.voi", "\\source\\voice\\voice2.voi"]
+    recorded = set()
+    for game_path in databases:
+        if problem(real_path(gamedir, game_path)) is None:
+            try:
+                recorded |= root_checks.recorded_keys(lines_of(game_path), exists)
+            except (ValueError, UnicodeError):
+                pass  # reported below
+
+    def unvoiced(spoken):
+        return [f"line {n}: spoken line without a recording: {key}" for n, key in spoken if key not in recorded]
+
     scripts = real_path(gamedir, "\\source\\scripts")
     names = sorted(os.listdir(scripts)) if os.path.isdir(scripts) else []
     for name in names:
@@ -122,13 +142,14 @@ def text_problems(gamedir):
             continue
         game_path = "\\source\\scripts\\" + name
         try:
-            found = root_checks.script_problems(lines_of(game_path), exists)
+            lines = lines_of(game_path)
+            found = root_checks.script_problems(lines, exists) + unvoiced(root_checks.spoken_keys(lines))
         except (ValueError, UnicodeError) as e:
             found = [str(e)]
         out += [(game_path, why) for why in found]
-    checks = [("\\source\\dialogs\\dialogs.sou", root_checks.dialog_source_problems),
-              ("\\source\\voice\\voice.voi", lambda lines: root_checks.voice_problems(lines, exists)),
-              ("\\source\\voice\\voice2.voi", lambda lines: root_checks.voice_problems(lines, exists))]
+    checks = [("\\source\\dialogs\\dialogs.sou",
+               lambda lines: root_checks.dialog_source_problems(lines) + unvoiced(root_checks.reply_keys(lines)))]
+    checks += [(path, lambda lines: root_checks.voice_problems(lines, exists)) for path in databases]
     for game_path, check_lines in checks:
         if problem(real_path(gamedir, game_path)):
             continue  # reported as missing by the module that promises it
@@ -137,10 +158,13 @@ def text_problems(gamedir):
         except (ValueError, UnicodeError) as e:
             found = [str(e)]
         out += [(game_path, why) for why in found]
+    if program:
+        out += [(os.path.basename(program), f"spoken line without a recording: {key}")
+                for key in program_lines(program) if key not in recorded]
     return out
 
 
-def check(gamedir):
+def check(gamedir, program=None):
     bad = 0
     for module in loaded_modules():
         for game_path in module.expected_files():
@@ -148,11 +172,11 @@ def check(gamedir):
             if why:
                 print(f"{game_path}: {why}")
                 bad += 1
-    for game_path, why in text_problems(gamedir):
+    for game_path, why in text_problems(gamedir, program):
         print(f"{game_path}: {why}")
         bad += 1
     if bad:
-        print(f"{bad} problem(s): files missing or unreadable, or scripts that would misbehave",
+        print(f"{bad} problem(s): files missing or unreadable, scripts that would misbehave, or spoken lines without a recording",
               file=sys.stderr)
         return 1
     return 0

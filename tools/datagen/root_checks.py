@@ -142,6 +142,29 @@ def script_problems(lines, exists):
     return out
 
 
+def spoken_keys(lines):
+    """The caption keys of the lines a script says, as (line number, key);
+    a text of only blanks speaks nothing."""
+    out = []
+    i = 0
+    while i < len(lines):
+        line = lines[i]
+        count = COMMANDS.get(line, 0)
+        if line == "change" and i + 1 < len(lines) and lines[i + 1] in CHANGE_WITH_NUMBER:
+            count = 2
+        if line == "say" and i + 2 < len(lines) and lines[i + 2].strip(" "):
+            out.append((i + 1, f'{lines[i + 1]}: "{lines[i + 2]}"'))
+        i += 1 + count
+    return out
+
+
+def reply_keys(lines):
+    """The protagonist speaks every reply he chooses: the keys of the replies
+    of the dialogue source (all lines but the headers and the empty ones)."""
+    return [(i + 1, f'Kroxl: "{line}"') for i, line in enumerate(lines)
+            if line.strip(" ") and not line.endswith(":")]
+
+
 def dialog_source_problems(lines):
     headers = ["Corinna:", "Putzfrau:", "Archivar:", "Hubert:", "Franz:", "Zweistein:", "Motty:"]
     out = [f"no block {h!r}" for h in headers if h not in lines]
@@ -150,14 +173,24 @@ def dialog_source_problems(lines):
     return out
 
 
+def recorded_keys(lines, exists):
+    """The keys of a voice database whose recording is there."""
+    return {lines[k] for k in range(0, len(lines) - 2, 3)
+            if lines[k + 2].startswith("\\") and exists("\\sound\\samples\\deutsch" + lines[k + 2])}
+
+
 def voice_problems(lines, exists):
     out = []
+    seen = set()
     if len(lines) % 3:
         out.append(f"{len(lines)} lines, not three-line records")
     for k in range(0, len(lines) - 2, 3):
         key, sound = lines[k], lines[k + 2]
         if not re.match(r'^[^:]+: ".*"$', key):
             out.append(f"line {k + 1}: not a caption key {key!r}")
+        if key in seen:
+            out.append(f"line {k + 1}: {key!r} has a record already; both would play")
+        seen.add(key)
         if not sound.startswith("\\"):
             out.append(f"line {k + 3}: the sound file must begin with a backslash")
         elif not exists("\\sound\\samples\\deutsch" + sound):
