@@ -1,13 +1,12 @@
 // The program's own lines, which the data build records: whatever a
-// conversation, a refusal or a look at an item puts into a "say" must be
-// among them, or it would play unvoiced.
+// conversation puts into a "say" must be among them, also the lines a row
+// composes itself, or it would play unvoiced.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "interaction/DialogFixture.h"
 #include "interaction/DialogTree.h"
-#include "interaction/ItemTable.h"
 #include "interaction/SpokenLines.h"
 
 namespace {
@@ -64,22 +63,6 @@ TEST_F(SpokenLines, EveryLineAConversationCanQueueIsListed) {
             }
           }
   EXPECT_GT(checked, 100);
-}
-
-TEST_F(SpokenLines, RefusalsAndItemLinesAreListedOnceAndBlanksNot) {
-  const std::set<std::string> keys = listed();
-  EXPECT_TRUE(keys.count("Kroxl: \"Das kann ich nicht machen!\""));
-  EXPECT_TRUE(keys.count("Kroxl: \"Nett.\""));
-  for (const char* item : {"Plan", "Liftkarte", "Spezialgolfball", "kein Gegenstand"})
-    for (int r : {0, 99}) EXPECT_TRUE(keys.count("Kroxl: \"" + game::refusalFor(item, r) + "\"")) << item;
-  for (int lift : {0, 2}) {
-    const game::ItemLook look = game::lookAt("Liftkarte", lift);
-    ASSERT_EQ(look.lines.size(), 3u);
-    EXPECT_TRUE(keys.count("Kroxl: \"" + look.lines[2] + "\""));
-  }
-  // The book is read, not talked about: its look is a script.
-  EXPECT_FALSE(keys.count("Kroxl: \"\\source\\scripts\\buch.smx\""));
-  EXPECT_EQ(keys.size(), game::builtInSpokenLines().size());
 }
 
 }  // namespace
