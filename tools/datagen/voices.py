@@ -10,6 +10,7 @@ of data/; this module only reads them.
 import os
 import subprocess
 
+import loudness
 from common import out_path
 
 SAMPLES = "\\sound\\samples\\deutsch"
@@ -90,6 +91,7 @@ def build(gamedir):
             wait_for(running.pop(0))
     for proc in running:
         wait_for(proc)
+    loudness.normalize_wavs(out_path(gamedir, path) for path in expected_files())
 
 
 def wait_for(proc):
