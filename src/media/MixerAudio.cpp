@@ -7,6 +7,7 @@
 
 #include "media/MidiSynth.h"
 #include "media/MusicStream.h"
+#include "media/QuietStderr.h"
 
 namespace media {
 namespace {
@@ -42,7 +43,10 @@ MixerAudio::MixerAudio(const std::string& soundFont) {
   startMusic(soundFont, format == AUDIO_S16SYS);
 }
 
+// Sound libraries that find no device (ALSA above all) print a screenful of
+// their own errors on the way; the player gets one line from the game.
 bool MixerAudio::openDevice() {
+  QuietStderr quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     error_ = std::string("no sound device: ") + SDL_GetError();
     return false;
