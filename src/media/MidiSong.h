@@ -43,7 +43,8 @@ constexpr uint32_t kDefaultMidiTempo = 500000;  // microseconds per quarter: 120
 // error in *error, never read past its end.
 std::optional<MidiSong> readMidiSong(std::string_view file, std::string* error);
 
-// The SMF inside a RIFF RMID file, or the bytes as they are.
+// The SMF inside a RIFF RMID file (a view without data when the file has no
+// complete 'data' chunk), or the bytes as they are.
 std::string_view plainSmf(std::string_view file);
 
 }  // namespace media
