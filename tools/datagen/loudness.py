@@ -99,3 +99,11 @@ def problems(paths, tolerance_db=2.0):
             continue
         out.append((path, f"loudness {level:.1f} dB, not within {tolerance_db:g} dB of {TARGET_DB:g} dB"))
     return out
+
+
+if __name__ == "__main__":
+    # Prints the loudness and peak of the WAV files named: a look at what the
+    # normalisation gave.
+    for name in sys.argv[1:]:
+        data, info = read_samples(name)
+        print(f"{loudness_db(data, info.framerate, info.nchannels):6.1f} dB  peak {peak_db(data):5.1f} dB  {name}")
