@@ -4,12 +4,13 @@
 // alone: it must drop by about 10 dB while the voice speaks, smoothly, and
 // come back after; the voice must arrive at the one loudness datagen gives
 // every voice. Runs in real time (the disk driver paces itself), about 6 s
-// a case.
+// a case; times are taken from the frames mixed, not from the wall clock.
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -134,9 +135,34 @@ std::optional<Recording> readRecording(const std::string& path, int rate) {
   return r;
 }
 
-void sleepFor(double seconds) {
-  std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
-}
+// Counts the frames the mixer hands to the driver, which are the frames of
+// the recording: its own clock, which a busy machine cannot put out of step
+// with the recording as it can the wall clock.
+class MixedFrames {
+ public:
+  explicit MixedFrames(int rate) : rate_(rate) { Mix_SetPostMix(count, this); }
+  ~MixedFrames() { Mix_SetPostMix(nullptr, nullptr); }
+
+  double seconds() const { return static_cast<double>(frames_.load()) / rate_; }
+  // Waits until the mixer has made that much more sound; false if it stalls.
+  bool waitFor(double more) const {
+    const double until = seconds() + more;
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::duration<double>(3 * more + 2);
+    while (seconds() < until) {
+      if (std::chrono::steady_clock::now() > giveUp) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+  }
+
+ private:
+  static void count(void* self, Uint8* /*stream*/, int bytes) {
+    static_cast<MixedFrames*>(self)->frames_ += static_cast<uint64_t>(bytes) / 4;
+  }
+
+  const int rate_;
+  std::atomic<uint64_t> frames_{0};
+};
 
 // What a recording of music, a voice and music again measured.
 struct MixLevels {
@@ -153,12 +179,9 @@ std::optional<MixLevels> recordMix(const std::string& musicFile, const std::stri
   ScopedEnv driver("SDL_AUDIODRIVER", "disk");
   ScopedEnv file("SDL_DISKAUDIOFILE", output);
 
-  const auto opened = std::chrono::steady_clock::now();
-  auto sinceOpen = [&] {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - opened).count();
-  };
   double voiceFrom = 0, voiceTo = 0;
   int rate = 0;
+  bool ran = true;
   {
     media::MixerAudio audio;
     if (!audio.ok() || !audio.midiReady() || audio.channels() != 2 || audio.frameBytes() != 4) {
@@ -166,6 +189,7 @@ std::optional<MixLevels> recordMix(const std::string& musicFile, const std::stri
       return std::nullopt;
     }
     rate = audio.frequency();
+    MixedFrames mixed(rate);
     sys::SteadyClock clock;
     media::MixerMusicPlayer music(clock, audio);
     media::MixerWavePlayer speech(clock, audio);
@@ -174,20 +198,24 @@ std::optional<MixLevels> recordMix(const std::string& musicFile, const std::stri
     music.FileName = musicFile;
     music.Open();
     music.Play();
-    sleepFor(kSecondsAround);
+    ran = mixed.waitFor(kSecondsAround);
     speech.FileName = voiceFile;
     speech.Tag = media::MixerWavePlayer::kSpeechTag;
     speech.Open();
-    voiceFrom = sinceOpen();
+    voiceFrom = mixed.seconds();
     speech.Play();
-    sleepFor(static_cast<double>(speech.Length()) / 1000);
+    ran = ran && mixed.waitFor(static_cast<double>(speech.Length()) / 1000);
     // The game rewinds and stops the wave player when it sees the end.
     speech.setPosition(0);
-    voiceTo = sinceOpen();
-    sleepFor(kSecondsAround);
+    voiceTo = mixed.seconds();
+    ran = ran && mixed.waitFor(kSecondsAround);
+  }
+  if (!ran) {
+    ADD_FAILURE() << "the mixer stopped making sound";
+    return std::nullopt;
   }
   const std::optional<Recording> mix = readRecording(output, rate);
-  if (!mix || mix->seconds() < voiceTo + 1) {
+  if (!mix || mix->seconds() < voiceTo + kSecondsAround) {
     ADD_FAILURE() << "the disk driver wrote too little";
     return std::nullopt;
   }
