@@ -8,6 +8,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -234,6 +235,7 @@ std::optional<MixLevels> recordMix(const std::string& musicFile, const std::stri
 TEST(MixLevelsTest, MusicMakesWayForAVoiceSmoothlyAndComesBack) {
   const std::string voice = demoVoice();
   if (voice.empty()) GTEST_SKIP() << "no demo voices; build the gamedata target";
+  if (access(media::MixerAudio::kSoundFont, R_OK) != 0) GTEST_SKIP() << "no sound font";
   TempDir dir;
   const std::optional<MixLevels> mix = recordMix(dir.write("held.mid", heldChord()), voice);
   ASSERT_TRUE(mix);
@@ -251,6 +253,7 @@ TEST(MixLevelsTest, TheDemoMusicMakesWayForAVoice) {
   const std::string music = std::string(KROXL_BINARY_DIR) + "/game/sound/music/toegl.mid";
   if (voice.empty() || !std::filesystem::exists(music))
     GTEST_SKIP() << "no demo data; build the gamedata target";
+  if (access(media::MixerAudio::kSoundFont, R_OK) != 0) GTEST_SKIP() << "no sound font";
   const std::optional<MixLevels> mix = recordMix(music, voice);
   ASSERT_TRUE(mix);
   EXPECT_NEAR(mix->during - mix->before, media::MusicStream::kDuckDb, 2.5);
