@@ -11,16 +11,6 @@
 namespace gfx {
 namespace {
 
-// SDL only knows masks that match one of its pixel formats (it refuses, for
-// instance, 32-bit pictures with red in the top byte) and reads the
-// alpha-bit-field compression as if it had none.
-bool sdlReads(const bmp::Layout& layout) {
-  if (layout.compression != bmp::Compression::BitFields) return true;
-  if (layout.rawCompression != 3) return false;
-  return SDL_MasksToPixelFormatEnum(layout.bitCount, layout.red.mask, layout.green.mask, layout.blue.mask,
-                                    layout.alphaMask) != SDL_PIXELFORMAT_UNKNOWN;
-}
-
 // Hands SDL exactly the bytes we checked: its reader cannot run past them,
 // and after our checks it finds nothing in them that makes it write or read
 // outside its own surface.
@@ -47,7 +37,10 @@ BmpResult decodeBmp(std::string_view bytes) {
     error = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes));
     if (!error.empty()) return {std::nullopt, error};
   }
-  if (!sdlReads(*layout)) return {bmp::decodeBitFields(*layout, bytes), {}};
+  // Packed pixels are converted straight from the file: SDL would copy them
+  // into a surface of its own first, and it refuses some masks (red in the
+  // top byte of 32 bits) and reads the alpha-bit-field compression as none.
+  if (layout->bitCount >= 16) return {bmp::decodePacked(*layout, bytes), {}};
   return decodeWithSdl(*layout, bytes);
 }
 

@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include <bit>
+#include <cstring>
+
 namespace gfx::bmp {
 namespace {
 
@@ -10,6 +13,21 @@ uint32_t packedAt(const uint8_t* p, int bytes) {
   uint32_t v = 0;
   for (int i = bytes - 1; i >= 0; --i) v = v << 8 | p[i];
   return v;
+}
+
+// The common case, rooms in 24 bits: blue, green, red bytes are the low three
+// bytes of a little-endian word, so all but the last pixel are read four
+// bytes at a time (the last one could be the final byte of the file).
+void convertBgrRow(const uint8_t* src, Pixel* dst, int width) {
+  int x = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; x + 1 < width; ++x, src += 3) {
+      uint32_t word;
+      std::memcpy(&word, src, 4);
+      dst[x] = 0xFF000000u | (word & 0xFFFFFFu);
+    }
+  }
+  for (; x < width; ++x, src += 3) dst[x] = 0xFF000000u | src[2] << 16 | src[1] << 8 | src[0];
 }
 
 struct PackedFormat {
@@ -22,7 +40,7 @@ struct PackedFormat {
   }
   void convertRow(const uint8_t* src, Pixel* dst, int width) const {
     if (bytesPerPixel == 3 && red.mask == 0xFF0000 && green.mask == 0xFF00 && blue.mask == 0xFF) {
-      for (int x = 0; x < width; ++x, src += 3) dst[x] = 0xFF000000u | src[2] << 16 | src[1] << 8 | src[0];
+      convertBgrRow(src, dst, width);
       return;
     }
     for (int x = 0; x < width; ++x, src += bytesPerPixel) dst[x] = pixel(src);
@@ -31,7 +49,7 @@ struct PackedFormat {
 
 }  // namespace
 
-Bitmap decodeBitFields(const Layout& layout, std::string_view file) {
+Bitmap decodePacked(const Layout& layout, std::string_view file) {
   const PackedFormat format{layout.bitCount / 8, layout.red, layout.green, layout.blue};
   Bitmap out(layout.width, layout.height);
   const auto* data = reinterpret_cast<const uint8_t*>(file.data()) + layout.pixelOffset;

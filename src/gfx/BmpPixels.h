@@ -10,10 +10,10 @@ struct SDL_Surface;
 
 namespace gfx::bmp {
 
-// Decodes uncompressed 16- or 32-bit pixels with the layout's masks straight
-// from the file (for the masks SDL has no pixel format for). The layout must
-// come from parseLayout on the same bytes.
-Bitmap decodeBitFields(const Layout& layout, std::string_view file);
+// Decodes uncompressed 16-, 24- or 32-bit pixels with the layout's masks
+// straight from the file. The layout must come from parseLayout on the same
+// bytes.
+Bitmap decodePacked(const Layout& layout, std::string_view file);
 
 // Turns the surface SDL read into an opaque bitmap: palette indices through the
 // file's own palette (an index past its end is an error), packed pixels

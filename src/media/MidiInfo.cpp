@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "media/ByteSource.h"
+#include "media/MidiSong.h"
 
 namespace media {
 namespace {
@@ -149,20 +150,6 @@ std::string ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos, int
   return {};
 }
 
-// A RIFF RMID file carries the SMF in its 'data' chunk.
-std::string_view unwrapRmid(std::string_view bytes, std::string& error) {
-  const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-  size_t pos = 12;
-  while (pos + 8 <= bytes.size()) {
-    const uint32_t size = le32(p + pos + 4);
-    if (size > bytes.size() - pos - 8) break;
-    if (bytes.compare(pos, 4, "data") == 0) return bytes.substr(pos + 8, size);
-    pos += 8 + size + (size & 1u);
-  }
-  error = "an RMID file without a complete 'data' chunk";
-  return {};
-}
-
 }  // namespace
 
 MidiResult readMidiInfo(std::string_view bytes) {
@@ -174,8 +161,8 @@ MidiResult readMidiInfo(std::string_view bytes) {
   };
 
   if (bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID") {
-    bytes = unwrapRmid(bytes, result.error);
-    if (!result.ok()) return result;
+    bytes = plainSmf(bytes);
+    if (!bytes.data()) return fail("an RMID file without a complete 'data' chunk");
   }
   const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
   if (bytes.size() < 14 || bytes.substr(0, 4) != "MThd") return fail("not a MIDI file (no 'MThd' header)");

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "media/MidiSong.h"
+
 namespace media {
 
 struct MidiCut {
@@ -21,8 +23,5 @@ struct MidiCut {
 // Accepts format 0 and 1 files, plain or wrapped in RIFF RMID (the copy is
 // plain); malformed input is an error, never read past its end.
 MidiCut midiFrom(std::string_view file, int64_t fromMs);
-
-// The SMF inside a RIFF RMID file, or the bytes as they are.
-std::string_view plainSmf(std::string_view file);
 
 }  // namespace media

@@ -2,9 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <unistd.h>
 
 #include <atomic>
+
+#include "media/MidiSynth.h"
+#include "media/MusicStream.h"
+#include "media/QuietStderr.h"
 
 namespace media {
 namespace {
@@ -17,7 +20,9 @@ std::atomic<bool> deviceTaken{false};
 constexpr int kRate = 22050;
 constexpr int kBufferFrames = 512;  // about 23 ms: short enough for effects to start on cue
 constexpr int kInitialChannels = 8;
-constexpr int kMusicVolume = MIX_MAX_VOLUME * 7 / 10;
+// FluidSynth's General MIDI mix peaks near full scale at higher gains; the
+// voices must stay above the music.
+constexpr double kMusicGain = 0.83;
 
 }  // namespace
 
@@ -26,17 +31,7 @@ MixerAudio::MixerAudio(const std::string& soundFont) {
     error_ = "the sound device is already open";
     return;
   }
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    error_ = std::string("no sound device: ") + SDL_GetError();
-    deviceTaken = false;
-    return;
-  }
-  // SDL_mixer wants its decoders loaded before the device opens.
-  const bool midiLoaded = loadMidi(soundFont);
-  if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-    error_ = std::string("cannot open the sound device: ") + Mix_GetError();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (!openDevice()) {
     deviceTaken = false;
     return;
   }
@@ -45,32 +40,43 @@ MixerAudio::MixerAudio(const std::string& soundFont) {
   Mix_QuerySpec(&frequency_, &format, &channels_);
   frameBytes_ = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels_;
   Mix_AllocateChannels(kInitialChannels);
-  // FluidSynth's General MIDI mix peaks near full scale on its own; speech
-  // over the music would clip without this headroom.
-  Mix_VolumeMusic(kMusicVolume);
-  if (midiLoaded && !Mix_SetSoundFonts(soundFont.c_str()))
-    midiError_ = std::string("no MIDI: ") + Mix_GetError();
-  midiReady_ = midiLoaded && midiError_.empty();
+  startMusic(soundFont, format == AUDIO_S16SYS);
 }
 
-bool MixerAudio::loadMidi(const std::string& soundFont) {
-  if (access(soundFont.c_str(), R_OK) != 0) {
-    midiError_ = "the sound font " + soundFont + " is missing";
+// Sound libraries that find no device (ALSA above all) print a screenful of
+// their own errors on the way; the player gets one line from the game.
+bool MixerAudio::openDevice() {
+  QuietStderr quiet;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    error_ = std::string("no sound device: ") + SDL_GetError();
     return false;
   }
-  // Our music is meant for FluidSynth and this General MIDI font; a Timidity
-  // set-up the machine may have would play it with other instruments.
-  SDL_setenv("SDL_MIXER_DISABLE_TIMIDITY", "1", 0);
-  if (!(Mix_Init(MIX_INIT_MID) & MIX_INIT_MID)) {
-    midiError_ = std::string("no MIDI: ") + Mix_GetError();
+  if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+    error_ = std::string("cannot open the sound device: ") + Mix_GetError();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   return true;
 }
 
+void MixerAudio::startMusic(const std::string& soundFont, bool sixteenBitSamples) {
+  if (!sixteenBitSamples) {
+    midiError_ = "no MIDI: the sound device does not take 16-bit samples";
+    return;
+  }
+  synth_ = std::make_unique<MidiSynth>(soundFont, frequency_, kMusicGain);
+  if (!synth_->ok()) {
+    midiError_ = synth_->error();
+    synth_.reset();
+    return;
+  }
+  music_ = std::make_unique<MusicStream>(*synth_, frequency_, channels_);
+}
+
 MixerAudio::~MixerAudio() {
   if (!open_) return;
-  Mix_HaltMusic();
+  music_.reset();  // unhooks the music before the synthesizer goes
+  synth_.reset();
   Mix_HaltChannel(-1);
   Mix_CloseAudio();
   Mix_Quit();

@@ -1,6 +1,7 @@
 #include "media/MixerMusicPlayer.h"
 
 #include "media/MidiSeek.h"
+#include "media/MusicStream.h"
 #include "sys/FileIo.h"
 
 namespace media {
@@ -15,54 +16,48 @@ MixerMusicPlayer::~MixerMusicPlayer() {
   unload();
 }
 
-Mix_Music* MixerMusicPlayer::musicFrom(const std::string& smf) {
-  return Mix_LoadMUSType_RW(SDL_RWFromConstMem(smf.data(), static_cast<int>(smf.size())), MUS_MID, 1);
-}
-
 void MixerMusicPlayer::load(const std::string& path) {
   if (!audio_.midiReady()) throw MediaError("cannot play " + FileName + ": " + audio_.midiError());
   std::string error;
   const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
   if (!bytes) throw MediaError("cannot open " + FileName + ": " + error);
-  // FluidSynth reads plain SMF only, so an RMID file is unwrapped here.
-  smf_ = std::string(plainSmf(*bytes));
-  music_ = musicFrom(smf_);
-  if (!music_) throw MediaError("cannot play " + FileName + ": " + Mix_GetError());
+  SequenceResult piece = sequenceMidi(*bytes, audio_.frequency());
+  if (!piece.ok()) throw MediaError("cannot play " + FileName + ": " + piece.error);
+  smf_ = *bytes;
+  sequence_ = std::move(piece.sequence);
 }
 
 void MixerMusicPlayer::unload() {
-  if (music_) Mix_FreeMusic(music_);
-  music_ = nullptr;
+  sequence_.reset();
   smf_.clear();
 }
 
 void MixerMusicPlayer::start(int64_t fromMs) {
   halt();
-  Mix_Music* music = music_;
+  std::shared_ptr<const MidiSequence> sequence = sequence_;
   if (fromMs > 0) {
-    MidiCut cut = midiFrom(smf_, fromMs);
-    if (!cut.ok()) return;  // the file was checked on open; the time line plays on in silence
-    cutSmf_ = std::move(cut.smf);
-    cutMusic_ = musicFrom(cutSmf_);
-    music = cutMusic_;
+    // The file was checked on open; should the cut still fail, the time
+    // line plays on in silence.
+    const MidiCut cut = midiFrom(smf_, fromMs);
+    if (!cut.ok()) return;
+    sequence = sequenceMidi(cut.smf, audio_.frequency()).sequence;
   }
-  if (music && Mix_PlayMusic(music, 0) == 0) started_ = true;
+  if (!sequence) return;
+  audio_.music().play(std::move(sequence));
+  started_ = true;
 }
 
 void MixerMusicPlayer::halt() {
-  if (started_) Mix_HaltMusic();
+  if (started_) audio_.music().halt();
   started_ = false;
-  if (cutMusic_) Mix_FreeMusic(cutMusic_);
-  cutMusic_ = nullptr;
-  cutSmf_.clear();
 }
 
 void MixerMusicPlayer::pause() {
-  if (started_) Mix_PauseMusic();
+  if (started_) audio_.music().pause();
 }
 
 void MixerMusicPlayer::resume() {
-  if (started_) Mix_ResumeMusic();
+  if (started_) audio_.music().resume();
 }
 
 }  // namespace media

@@ -1,19 +1,20 @@
 #pragma once
-#include <SDL_mixer.h>
-
+#include <memory>
 #include <string>
 
 #include "media/DevicePlayer.h"
+#include "media/MidiSequence.h"
 #include "media/MixerAudio.h"
 
 namespace media {
 
-// MIDI music through SDL_mixer and FluidSynth. SDL_mixer 2.6 tells neither
-// the length nor the position of MIDI music and cannot seek it with
-// FluidSynth, so the length is read from the file, the position is playing
-// time, and playing from a position plays a copy of the piece cut there
-// (see midiFrom). SDL_mixer has one music stream: one such player per
-// program.
+// MIDI music on the program's one synthesizer (MixerAudio's music stream).
+// Opening a piece reads and sequences it; playing hands the sequence over;
+// the synthesizer and its sound font stay loaded. The length is read from
+// the file and the position is playing time, as for every device player;
+// playing from a position plays a copy of the piece cut there (see
+// midiFrom), so that the notes sounding at the position sound. The music
+// stream plays one piece at a time: one such player per program.
 class MixerMusicPlayer final : public DevicePlayer {
  public:
   MixerMusicPlayer(const sys::Clock& clock, MixerAudio& audio) : DevicePlayer(clock), audio_(audio) {}
@@ -28,15 +29,10 @@ class MixerMusicPlayer final : public DevicePlayer {
   void resume() override;
 
  private:
-  // Music from SMF bytes, which must stay alive as long as the music does.
-  Mix_Music* musicFrom(const std::string& smf);
-
   MixerAudio& audio_;
-  std::string smf_;     // the piece as loaded
-  std::string cutSmf_;  // the copy that starts at a position
-  Mix_Music* music_ = nullptr;
-  Mix_Music* cutMusic_ = nullptr;
-  bool started_ = false;  // SDL_mixer's music stream is ours
+  std::string smf_;  // the piece as loaded, for cutting
+  std::shared_ptr<const MidiSequence> sequence_;
+  bool started_ = false;  // the music stream plays our piece
 };
 
 }  // namespace media

@@ -84,6 +84,23 @@ std::string findPart(const std::string& dir, const std::string& part) {
   return part;
 }
 
+// The real path of `parts` below `base`. Most game paths are written as the
+// files are named, so one look at the whole path usually answers; only when
+// that fails is each part looked up on its own.
+std::string resolveParts(const std::string& base, const std::vector<std::string>& parts) {
+  std::string asWritten = base;
+  for (const auto& part : parts) asWritten += "/" + part;
+  if (exists(asWritten)) return asWritten;
+  std::string dir = base;
+  for (const auto& part : parts) dir += "/" + findPart(dir, part);
+  return dir;
+}
+
+std::string baseOf(const std::string& gamePath) {
+  const bool absolute = !gamePath.empty() && gamePath[0] == '/';
+  return absolute ? "" : currentDirectory();
+}
+
 }  // namespace
 
 bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
@@ -103,29 +120,22 @@ std::string currentDirectory() {
 }
 
 std::string resolvePath(const std::string& gamePath) {
-  const bool absolute = !gamePath.empty() && gamePath[0] == '/';
-  std::string dir = absolute ? "" : currentDirectory();
-  for (const auto& part : splitParts(gamePath)) dir += "/" + findPart(dir, part);
-  return dir.empty() ? "/" : dir;
+  const std::string path = resolveParts(baseOf(gamePath), splitParts(gamePath));
+  return path.empty() ? "/" : path;
 }
 
 int64_t fileSize(const std::string& gamePath) {
   auto parts = splitParts(gamePath);
   if (parts.empty()) return -1;
-  const std::string pattern = parts.back();
-  parts.pop_back();
-  const bool absolute = !gamePath.empty() && gamePath[0] == '/';
-  std::string dir = absolute ? "" : currentDirectory();
-  for (const auto& part : parts) dir += "/" + findPart(dir, part);
-
   auto sizeOf = [](const std::string& path) -> int64_t {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return -1;
     return S_ISDIR(st.st_mode) ? 0 : static_cast<int64_t>(st.st_size);
   };
-  if (pattern.find_first_of("*?") == std::string::npos) {
-    return sizeOf(dir + "/" + findPart(dir, pattern));
-  }
+  const std::string pattern = parts.back();
+  if (pattern.find_first_of("*?") == std::string::npos) return sizeOf(resolveParts(baseOf(gamePath), parts));
+  parts.pop_back();
+  const std::string dir = resolveParts(baseOf(gamePath), parts);
   for (const auto& name : listDirectory(dir))
     if (wildcardMatch(pattern, name)) return sizeOf(dir + "/" + name);
   return -1;

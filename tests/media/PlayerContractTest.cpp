@@ -9,6 +9,7 @@
 #include "media/FfmpegVideoPlayer.h"
 #include "media/MixerMusicPlayer.h"
 #include "media/MixerWavePlayer.h"
+#include "media/MusicStream.h"
 #include "media/SimulatedPlayer.h"
 
 using namespace media_test;
@@ -98,8 +99,8 @@ class PlayerContractTest : public testing::TestWithParam<Kind> {
         if (Mix_Paused(-1) > 0) return Device::Paused;
         return Mix_Playing(-1) > 0 ? Device::Playing : Device::Idle;
       case Kind::Music:
-        if (Mix_PausedMusic()) return Device::Paused;
-        return Mix_PlayingMusic() ? Device::Playing : Device::Idle;
+        if (audio->music().paused()) return Device::Paused;
+        return audio->music().playing() ? Device::Playing : Device::Idle;
       case Kind::Video: {
         const ui::Timer* frames = desk.desktop.findTimer("Panel2.video");
         if (frames && frames->Enabled()) return Device::Playing;

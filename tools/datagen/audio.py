@@ -3,10 +3,12 @@
 Music: one General MIDI piece per music file of the room table (and the
 title tune), each with its own mood, composed here from a chord progression,
 a melody that repeats its rhythm per section, a bass line and a groove.
-Effects: WAV files, 16-bit mono PCM at 22050 Hz, synthesised in pure Python.
+Effects: WAV files, 16-bit mono PCM at 22050 Hz, synthesised in pure Python
+and brought to the voices' loudness (loudness.py).
 """
 import audio_effects
 import audio_midi as m
+import loudness
 from audio_synth import silence, write_wav
 from common import out_path
 
@@ -96,7 +98,9 @@ def build(gamedir):
     # does not clear every spoken line at once.
     write_wav(out_path(gamedir, EFFECT_DIR + SILENCE), silence(0.1), raw=True)
     for name, recipe in audio_effects.EFFECTS.items():
-        write_wav(out_path(gamedir, EFFECT_DIR + name), recipe())
+        path = out_path(gamedir, EFFECT_DIR + name)
+        write_wav(path, recipe())
+        loudness.normalize_wav(path)
 
 
 def expected_files():

@@ -13,6 +13,7 @@ import struct
 import subprocess
 import sys
 
+import loudness
 import root_checks
 
 # The modules that make the data root's files, in the order they run.
@@ -164,6 +165,17 @@ def text_problems(gamedir, program=None):
     return out
 
 
+def loudness_problems(gamedir):
+    """Voices and effects off the one loudness, as (game path, problem) pairs."""
+    wavs = {}
+    for module in loaded_modules():
+        for game_path in module.expected_files():
+            path = real_path(gamedir, game_path)
+            if game_path.lower().endswith(".wav") and not problem(path):
+                wavs[path] = game_path
+    return [(wavs[path], why) for path, why in loudness.problems(wavs)]
+
+
 def check(gamedir, program=None):
     bad = 0
     for module in loaded_modules():
@@ -172,7 +184,7 @@ def check(gamedir, program=None):
             if why:
                 print(f"{game_path}: {why}")
                 bad += 1
-    for game_path, why in text_problems(gamedir, program):
+    for game_path, why in text_problems(gamedir, program) + loudness_problems(gamedir):
         print(f"{game_path}: {why}")
         bad += 1
     if bad:

@@ -22,6 +22,7 @@ import os
 import shutil
 import wave
 
+import loudness
 from common import out_path
 
 SAMPLES = "\\sound\\samples\\deutsch"
@@ -29,7 +30,7 @@ DATABASES = ["voice.voi", "voice2.voi"]
 VOICE_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data", "source", "voice")
 CACHE = os.path.join(".cache", "voices")
 # Raised whenever the way a recording is made changes, so that old ones are redone.
-RENDER_VERSION = 2
+RENDER_VERSION = 3
 
 # Speaker: (espeak-ng voice variant, pitch 0-99, words per minute); no two alike.
 SPEAKERS = {
@@ -141,9 +142,9 @@ class Espeak:
 
 
 def normalize_after_write(path):
-    """Hook for the loudness normalisation of a freshly written recording
-    (the audio code's normaliser); called once per recording, before it is
-    cached."""
+    """Brings a freshly written recording to the one loudness of voices and
+    effects, before it is cached."""
+    loudness.normalize_wav(path)
 
 
 _espeak = None

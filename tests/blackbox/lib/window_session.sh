@@ -48,9 +48,11 @@ start_xvfb() {
   export DISPLAY=":$(cat "$displayfile")"
 }
 
-# Starts the game in the program directory and waits for its window.
+# Starts the game in the program directory and waits for its window. Its
+# sound goes to SDL's dummy driver unless GAME_AUDIO_DRIVER names another.
 start_game() {
-  (cd "$ROOT" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy "$KROXL" > "$WORK/kroxl.out" 2> "$WORK/kroxl.err") &
+  (cd "$ROOT" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER="${GAME_AUDIO_DRIVER:-dummy}" "$KROXL" \
+    > "$WORK/kroxl.out" 2> "$WORK/kroxl.err") &
   GAME_PID=$!
   window_found() {
     game_running

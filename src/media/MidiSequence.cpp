@@ -1,0 +1,36 @@
+#include "media/MidiSequence.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "media/MidiSong.h"
+
+namespace media {
+
+SequenceResult sequenceMidi(std::string_view file, int sampleRate) {
+  std::string error;
+  const std::optional<MidiSong> song = readMidiSong(file, &error);
+  if (!song) return {nullptr, error};
+
+  struct Due {
+    uint64_t tick;
+    const MidiEvent* event;
+  };
+  std::vector<Due> due;
+  for (const MidiTrack& track : song->tracks)
+    for (const MidiEvent& event : track.events)
+      if (event.status() != 0xFF) due.push_back({event.tick, &event});
+  // Events at one tick keep their track order, as a sequencer plays them.
+  std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.tick < b.tick; });
+
+  auto sequence = std::make_shared<MidiSequence>();
+  sequence->cues.reserve(due.size());
+  for (const Due& d : due) {
+    const double seconds = song->microsecondsAt(d.tick) / 1e6;
+    sequence->cues.push_back({static_cast<uint64_t>(std::llround(seconds * sampleRate)), d.event->bytes});
+  }
+  return {std::move(sequence), {}};
+}
+
+}  // namespace media
