@@ -1,13 +1,23 @@
 #include "sys/DataPath.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <climits>
 #include <vector>
+
+#include "sys/Wildcard.h"
 
 namespace sys {
 namespace {
+
+// No file has a longer path or name, so a longer one is not looked up: a
+// hostile operand of a megabyte would otherwise cost a directory search per
+// part on an ever longer path.
+constexpr size_t kMaxPath = PATH_MAX;
+constexpr size_t kMaxName = NAME_MAX;
 
 std::vector<std::string> splitParts(const std::string& path) {
   std::vector<std::string> parts;
@@ -22,40 +32,6 @@ std::vector<std::string> splitParts(const std::string& path) {
   }
   if (!current.empty()) parts.push_back(std::move(current));
   return parts;
-}
-
-// Lower-cases ASCII letters and the Latin-1 capitals (À..Þ except ×) of a UTF-8 text.
-std::u32string foldCase(const std::string& s) {
-  std::u32string out;
-  for (size_t i = 0; i < s.size();) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    char32_t cp = b0;
-    int len = 1;
-    if ((b0 >> 5) == 6 && i + 1 < s.size()) {
-      cp = ((b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
-      len = 2;
-    }
-    if (cp >= 'A' && cp <= 'Z') cp += 32;
-    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) cp += 32;
-    out += cp;
-    i += static_cast<size_t>(len);
-  }
-  return out;
-}
-
-bool globMatch(const std::u32string& p, size_t pi, const std::u32string& n, size_t ni) {
-  while (pi < p.size()) {
-    if (p[pi] == U'*') {
-      for (size_t k = ni; k <= n.size(); ++k)
-        if (globMatch(p, pi + 1, n, k)) return true;
-      return false;
-    }
-    if (ni >= n.size()) return false;
-    if (p[pi] != U'?' && p[pi] != n[ni]) return false;
-    ++pi;
-    ++ni;
-  }
-  return ni == n.size();
 }
 
 std::vector<std::string> listDirectory(const std::string& dir) {
@@ -77,8 +53,9 @@ bool exists(const std::string& path) {
 }
 
 std::string findPart(const std::string& dir, const std::string& part) {
+  if (part == "." || part == ".." || part.size() > kMaxName || dir.size() > kMaxPath) return part;
   const std::string exact = dir + "/" + part;
-  if (part == "." || part == ".." || exists(exact)) return part;
+  if (exists(exact)) return part;
   for (const auto& name : listDirectory(dir))
     if (sameNameIgnoringCase(name, part)) return name;
   return part;
@@ -91,7 +68,7 @@ bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
 }
 
 bool wildcardMatch(const std::string& pattern, const std::string& name) {
-  return globMatch(foldCase(pattern), 0, foldCase(name), 0);
+  return Wildcard(pattern).matches(name);
 }
 
 std::string currentDirectory() {
@@ -118,6 +95,8 @@ int64_t fileSize(const std::string& gamePath) {
   std::string dir = absolute ? "" : currentDirectory();
   for (const auto& part : parts) dir += "/" + findPart(dir, part);
 
+  if (dir.size() + pattern.size() >= kMaxPath) return -1;
+
   auto sizeOf = [](const std::string& path) -> int64_t {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return -1;
@@ -126,8 +105,9 @@ int64_t fileSize(const std::string& gamePath) {
   if (pattern.find_first_of("*?") == std::string::npos) {
     return sizeOf(dir + "/" + findPart(dir, pattern));
   }
+  const Wildcard wildcard(pattern);
   for (const auto& name : listDirectory(dir))
-    if (wildcardMatch(pattern, name)) return sizeOf(dir + "/" + name);
+    if (wildcard.matches(name)) return sizeOf(dir + "/" + name);
   return -1;
 }
 
