@@ -1,25 +1,44 @@
 #include "sys/FileIo.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace sys {
+
+int openRegularFile(const std::string& path, std::string* error) {
+  auto fail = [&](const std::string& why) {
+    if (error) *error = path + ": " + why;
+    return -1;
+  };
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return fail(std::strerror(errno));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return fail("not a regular file");
+  }
+  // The flag was only for the open; the descriptor behaves as usual from here.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
 
 std::optional<std::string> readFile(const std::string& path, std::string* error, size_t maxBytes) {
   auto fail = [&](const std::string& why) -> std::optional<std::string> {
     if (error) *error = path + ": " + why;
     return std::nullopt;
   };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return fail(std::strerror(errno));
+  const int fd = openRegularFile(path, error);
+  if (fd < 0) return std::nullopt;
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd, &st) != 0) {
+    const std::string why = std::strerror(errno);
     ::close(fd);
-    return fail("not a regular file");
+    return fail(why);
   }
   if (static_cast<size_t>(st.st_size) > maxBytes) {
     ::close(fd);
@@ -63,6 +82,8 @@ IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
   return {};
 }
 
-bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+bool removeFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0;
+}
 
 }  // namespace sys

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "TempDir.h"
 #include "sys/FileIo.h"
+#include "sys/TextList.h"
 
 using sys_test::readAll;
 using sys_test::TempDir;
@@ -46,6 +48,21 @@ TEST(FileIo, ReadFileRefusesWhatItCannotReadWhole) {
   EXPECT_NE(error.find("too large"), std::string::npos);
   EXPECT_TRUE(sys::removeFile(dir.file("big.txt")));
   EXPECT_FALSE(sys::removeFile(dir.file("big.txt")));
+}
+
+// A named pipe in place of a file used to block the reader for ever in open().
+TEST(FileIo, ReadersRefuseWhatIsNoRegularFileWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = dir.file("eye1.bmp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::string error;
+  EXPECT_FALSE(sys::readFile(fifo, &error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  EXPECT_EQ(sys::openRegularFile(fifo), -1);
+  sys::TextList list{"bleibt"};
+  EXPECT_FALSE(list.loadFromFile(fifo).ok());
+  EXPECT_EQ(list.get(0), "bleibt");
+  EXPECT_FALSE(sys::readFile("/dev/null", &error)) << "a device is no file either";
 }
 
 }  // namespace
