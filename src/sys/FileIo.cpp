@@ -42,7 +42,7 @@ std::optional<std::string> readFile(const std::string& path, std::string* error,
   }
   if (static_cast<size_t>(st.st_size) > maxBytes) {
     ::close(fd);
-    return fail("file too large");
+    return fail("file too large (more than " + std::to_string(maxBytes) + " bytes)");
   }
   std::string data(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;

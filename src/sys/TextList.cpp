@@ -82,9 +82,9 @@ std::string TextList::text() const {
   return out;
 }
 
-IoResult TextList::loadFromFile(const std::string& path) {
+IoResult TextList::loadFromFile(const std::string& path, size_t maxBytes) {
   std::string error;
-  auto bytes = readFile(path, &error, size_t{256} << 20);
+  auto bytes = readFile(path, &error, maxBytes);
   if (!bytes) return {error};
   setText(cp1252ToUtf8(*bytes));
   return {};

@@ -37,9 +37,14 @@ class TextList {
   // Joins the lines, each followed by CR LF.
   std::string text() const;
 
+  // The game's text files (scripts, tables, voice databases, options) are
+  // a few kilobytes; a larger file is refused rather than read, since every
+  // line costs memory of its own (a file of empty lines grows thirtyfold).
+  static constexpr size_t kMaxFileBytes = size_t{4} << 20;
+
   // Files are Windows-1252 with CR LF; lines are UTF-8 in memory. A failed
-  // load leaves the list as it was.
-  IoResult loadFromFile(const std::string& path);
+  // load (a file larger than maxBytes included) leaves the list as it was.
+  IoResult loadFromFile(const std::string& path, size_t maxBytes = kMaxFileBytes);
   IoResult saveToFile(const std::string& path) const;
 
   // A free integer carried with the list (the frame cursor of Memo4, the
