@@ -1,5 +1,6 @@
 #include "app/Game.h"
 #include "app/TForm1.h"
+#include "persist/TForm5.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"
@@ -15,6 +16,14 @@ std::string line(TForm1& f1, int index) { return queue(f1).get(index); }
 
 void deleteLines(TForm1& f1, int n) {
   for (int i = 0; i < n; ++i) queue(f1).remove(0);
+}
+
+bool insideDataRoot(TForm1& f1, const std::string& name) {
+  if (sys::staysInside(name)) return true;
+  const std::string error = "ERROR! File outside the data directory: \"" + name + "\"!";
+  const sys::TextList& errors = f1.game.Form5->Memo1.Lines;
+  if (errors.empty() || errors.last() != error) f1.reportError(error);
+  return false;
 }
 
 void loadScript(TForm1& f1, const std::string& relativePath) {

@@ -63,6 +63,35 @@ std::string findPart(const std::string& dir, const std::string& part) {
 
 }  // namespace
 
+bool staysInside(const std::string& relative) {
+  if (relative.find('\0') != std::string::npos) return false;
+  if (relative.find("..") == std::string::npos) return true;  // the usual name, asked on every tick
+  int depth = 0;
+  for (const auto& part : splitParts(relative)) {
+    if (part == "..") {
+      if (--depth < 0) return false;
+    } else if (part != ".") {
+      ++depth;
+    }
+  }
+  return true;
+}
+
+std::string confinedName(const std::string& relative) {
+  if (staysInside(relative)) return relative;
+  std::vector<std::string> kept;
+  for (auto& part : splitParts(relative.substr(0, relative.find('\0')))) {
+    if (part == "..") {
+      if (!kept.empty()) kept.pop_back();
+    } else if (part != ".") {
+      kept.push_back(std::move(part));
+    }
+  }
+  std::string name;
+  for (const auto& part : kept) name += "\\" + part;
+  return name;
+}
+
 bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
   return foldCase(a) == foldCase(b);
 }

@@ -94,6 +94,18 @@ TEST(DataPath, WildcardsMatchLikeADirectorySearch) {
   EXPECT_FALSE(sys::wildcardMatch("abc", "ab"));
 }
 
+TEST(DataPath, NamesStayInsideTheirRootUnlessTheyClimbAboveIt) {
+  for (const char* inside :
+       {"\\sound\\music\\gang.mid", "\\sound\\..\\graphic\\x.bmp", "\\.\\x", "\\a\\b\\..\\.."})
+    EXPECT_TRUE(sys::staysInside(inside)) << inside;
+  for (const char* outside : {"\\..\\x", "\\a\\..\\..\\x", "/../x", "\\a\\..\\..\\a\\x"})
+    EXPECT_FALSE(sys::staysInside(outside)) << outside;
+  EXPECT_FALSE(sys::staysInside(std::string("\\a\\..\\..\0x", 10))) << "cut short by its NUL, it climbs";
+  EXPECT_EQ(sys::confinedName("\\sound\\..\\graphic\\x.bmp"), "\\sound\\..\\graphic\\x.bmp");
+  EXPECT_EQ(sys::confinedName("\\..\\..\\..\\..\\etc\\passwd"), "\\etc\\passwd");
+  EXPECT_EQ(sys::confinedName("\\a\\..\\..\\b\\.\\c"), "\\b\\c");
+}
+
 TEST(DataPath, NamesCompareWithoutLetterCase) {
   EXPECT_TRUE(sys::sameNameIgnoringCase("Würg1.WAV", "WÜRG1.wav"));
   EXPECT_TRUE(sys::sameNameIgnoringCase("ÄÖÜ.txt", "äöü.TXT"));
