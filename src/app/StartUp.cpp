@@ -3,6 +3,7 @@
 // log of a failed start shows how far it came.
 #include "app/Game.h"
 #include "app/TForm1.h"
+#include "persist/Options.h"
 #include "persist/TForm10.h"
 #include "persist/TForm11.h"
 #include "persist/TForm12.h"
@@ -111,7 +112,15 @@ void TForm1::STARTTimer() {
     START.setEnabled(false);
     return;
   }
-  f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+  if (const sys::IoResult r = f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+      !r.ok()) {
+    // The game goes on with the default settings; the file keeps the player's.
+    reportError("(!) Error: OptionsNT.pre could not be read: " + r.error);
+    OptionValues defaults;
+    defaults.speed = game.Form10->TrackBar1.Position();
+    f5.Memo2.Lines.assign(optionsFileLines(defaults));
+    game.Form10->keepUnreadableFile = true;
+  }
   const sys::TextList& options = f5.Memo2.Lines;
 
   log("   - test free ram");

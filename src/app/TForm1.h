@@ -161,6 +161,9 @@ class TForm1 : public ui::Form {
   // Adds a line to the settings screen's (non-fatal) or the error window's
   // (fatal) error list.
   void reportError(const std::string& line);
+  // The same, once for a run of the same failure: a line equal to the last
+  // one of the list is not added again.
+  void reportErrorOnce(const std::string& line);
   void reportFatal(const std::string& line);
   // Appends to the protocol log.
   void log(const std::string& line);

@@ -26,8 +26,10 @@ bool soundThere(TForm1& f1, const std::string& file, bool unlessLast) {
   if (!insideDataRoot(f1, file)) return false;
   if (sys::fileSize(f1.dataPath(file)) >= 1) return true;
   const std::string error = "ERROR! Sound-File not found: \"" + f1.dataPath(file) + "\"!";
-  sys::TextList& errors = f1.game.Form5->Memo1.Lines;
-  if (!unlessLast || errors.empty() || errors.last() != error) f1.reportError(error);
+  if (unlessLast)
+    f1.reportErrorOnce(error);
+  else
+    f1.reportError(error);
   return false;
 }
 

@@ -1,6 +1,5 @@
 #include "app/Game.h"
 #include "app/TForm1.h"
-#include "persist/TForm5.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"
@@ -20,9 +19,7 @@ void deleteLines(TForm1& f1, int n) {
 
 bool insideDataRoot(TForm1& f1, const std::string& name) {
   if (sys::staysInside(name)) return true;
-  const std::string error = "ERROR! File outside the data directory: \"" + name + "\"!";
-  const sys::TextList& errors = f1.game.Form5->Memo1.Lines;
-  if (errors.empty() || errors.last() != error) f1.reportError(error);
+  f1.reportErrorOnce("ERROR! File outside the data directory: \"" + name + "\"!");
   return false;
 }
 

@@ -122,6 +122,28 @@ TEST_F(StartUpTest, AnEmptyOptionsFileIsReplacedByTheDefault) {
   EXPECT_TRUE(fatal().empty());
 }
 
+// An options file that could not be read used to be taken as empty, without
+// a word, and then overwritten with the defaults when the panel closed.
+TEST_F(StartUpTest, AnOptionsFileThatCannotBeReadIsReportedAndNeverOverwritten) {
+  // Larger than any options file may be; for anyone but root a file without
+  // permissions fails the same way.
+  const std::string unreadable = "[speed]\r\n77\r\n" + std::string(5 << 20, ' ');
+  dir.write("optionsNT.pre", unreadable);
+  f1().STARTTimer();
+  EXPECT_TRUE(fatal().empty());
+  ASSERT_GE(errors().Count(), 1);
+  EXPECT_EQ(errors().get(0).rfind("(!) Error: OptionsNT.pre could not be read: ", 0), 0u) << errors().get(0);
+  EXPECT_EQ(f2().version.Caption, "100") << "the game goes on with the defaults";
+  EXPECT_TRUE(f1().build.Enabled());
+
+  game::TForm10& panel = *g().Form10;
+  panel.TrackBar1.setPosition(42);
+  panel.Show();
+  panel.Close();
+  EXPECT_EQ(testsupport::readAll(dir.file("optionsNT.pre")), unreadable);
+  EXPECT_EQ(errors().last(), "(!) Error: OptionsNT.pre could not be read and is not overwritten.");
+}
+
 TEST_F(StartUpTest, RunFromCdMovesTheAssetsButNotTheProgramFiles) {
   testsupport::TempDir other;
   writeOptions({{34, other.path()}, {37, "true"}});
