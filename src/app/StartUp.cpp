@@ -12,6 +12,7 @@
 #include "persist/TForm9.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 #include "sys/SystemInfo.h"
 
 namespace game {
@@ -84,6 +85,11 @@ void TForm1::STARTTimer() {
 
   log(" + prepare cd2 path");
   cd2.Caption = cd.Caption;
+  // What a write of the options or of the menu's screen shot cut short by a
+  // crash left behind.
+  sys::removeStaleTemporaries(sys::resolvePath(cd2.Caption), [](const std::string& name) {
+    return name == "optionsNT.pre" || name == "temp.bmp";
+  });
 
   log(" + testing bitsperpixel");
   if (game.desktop.bitsPerPixel() < 16) {

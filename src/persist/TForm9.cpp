@@ -7,6 +7,7 @@
 #include "persist/SaveGame.h"
 #include "persist/TForm3.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game {
 
@@ -82,6 +83,10 @@ bool TForm9::save() {
   }
 
   const std::string file = FileListBox1.Directory() + "\\" + name + ".kvt";
+  // The old thumbnail goes first: whenever this is cut short, the save file
+  // has its own picture or none, never the picture of the game it replaced.
+  const std::string thumbnail = sys::resolvePath(file + ".bmp");
+  if (sys::removeFile(thumbnail)) sys::syncDirectory(sys::resolvePath(FileListBox1.Directory()));
   if (const sys::IoResult r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
     savegame::writeThumbnail(f1, file + ".bmp");
   else

@@ -62,26 +62,6 @@ std::optional<std::string> readFile(const std::string& path, std::string* error,
   return data;
 }
 
-IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
-  const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-  FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return {path + ": " + std::strerror(errno)};
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !flushed || !closed) {
-    const std::string why = std::strerror(errno);
-    std::remove(tmp.c_str());
-    return {path + ": " + why};
-  }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    std::remove(tmp.c_str());
-    return {path + ": " + why};
-  }
-  return {};
-}
-
 bool removeFile(const std::string& path) {
   return std::remove(path.c_str()) == 0;
 }
