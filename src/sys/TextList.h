@@ -11,17 +11,21 @@ namespace sys {
 // Lines are 0-based. Reading past the end (or before the start) yields empty
 // text and is not an error: many loops of the game read fixed ranges and rely
 // on it. Deleting a line that does not exist does nothing.
+//
+// The command queue takes its first line off on every tick, and puts lines
+// back in front: both cost constant time however long the list is (the
+// lines before the first are reclaimed once they outnumber the rest).
 class TextList {
  public:
   TextList() = default;
   TextList(std::initializer_list<std::string> lines) : lines_(lines) {}
 
-  int Count() const { return static_cast<int>(lines_.size()); }
-  bool empty() const { return lines_.empty(); }
+  int Count() const { return static_cast<int>(lines_.size() - head_); }
+  bool empty() const { return Count() == 0; }
   std::string operator[](int i) const { return get(i); }
   std::string get(int i) const;
   const std::string& last() const;  // empty text for an empty list
-  const std::vector<std::string>& lines() const { return lines_; }
+  const std::vector<std::string>& lines() const;
 
   void set(int i, const std::string& line);  // ignored outside the list
   void add(const std::string& line);
@@ -55,7 +59,13 @@ class TextList {
 
  private:
   void changed();
-  std::vector<std::string> lines_;
+  // Drops the lines before the first from the storage.
+  void compact() const;
+
+  // The list is lines_[head_] onwards; the slots before it are taken off
+  // the front and are reused by inserts there.
+  mutable std::vector<std::string> lines_;
+  mutable size_t head_ = 0;
 };
 
 }  // namespace sys
