@@ -181,7 +181,10 @@ void TForm1::STARTTimer() {
   log(" + Define Variable ...");
   Show();
   START.setEnabled(false);
-  build.setEnabled(true);
+  // After a drive the game may not run from, the sequence has gone on
+  // behind the error window; the game itself must not start.
+  const bool stopped = !game.Form11->Memo1.Lines.empty();
+  if (!stopped) build.setEnabled(true);
   Runner.Tag = game.desktop.screenHeight();
   f2.GroupBox1.Tag = f2.posit.Tag;
   MediaPlayer2->Tag = 3;
@@ -214,6 +217,8 @@ void TForm1::STARTTimer() {
 
   for (const char* line : kFirstOrders) f2.Memo1.add(line);
   if (build.Tag == -1) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
+  // The backdrop and the main window were shown over the error window.
+  if (stopped) game.Form11->Show();
 }
 
 }  // namespace game

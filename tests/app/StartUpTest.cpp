@@ -1,6 +1,7 @@
 // The start-up sequence and the shutdown: what they check, read and report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/TForm1.h"
@@ -96,6 +97,14 @@ TEST_F(StartUpTest, DrivesTheGameMayNotRunFromAreReportedButTheStartGoesOn) {
     EXPECT_EQ(fatal().get(0).rfind(c.start, 0), 0u) << fatal().get(0);
     EXPECT_EQ(f2().version.Caption, "100");  // the sequence went on behind the error window
     EXPECT_FALSE(f1().Enabled);
+    // The game used to start behind the window, hidden by the backdrop.
+    EXPECT_FALSE(f1().build.Enabled());
+    advance(1000);
+    EXPECT_FALSE(f1().Runner.Enabled());
+    const auto& z = g().desktop.zOrder();
+    const auto front = std::find_if(z.rbegin(), z.rend(), [](const ui::Form* f) { return f->Visible; });
+    ASSERT_NE(front, z.rend());
+    EXPECT_EQ(*front, g().Form11.get()) << "the error window is in front";
   }
   // In developer mode a network drive is fine.
   setup.driveType = [](const std::string&) { return sys::DriveType::Network; };
