@@ -249,8 +249,11 @@ TEST_F(StartUpTest, ShutdownSwitchesBackOnlyWhenTheWidthChanged) {
   display.height = 400;
   createGame();
   f1().STARTTimer();
+  // An empty file does not exist by the game's own rule, so it is not deleted.
+  dir.write("temp.bmp", "");
   f1().FormClose();
   EXPECT_EQ(g().desktop.screenHeight(), 480);  // same width: no switch back
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "/temp.bmp"));
 }
 
 }  // namespace
