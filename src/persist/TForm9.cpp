@@ -58,6 +58,9 @@ TForm9::TForm9(Game& g)
   FileListBox1.OnChange = [this] { FileListBox1Change(); };
   FileListBox1.OnDblClick = [this] { FileListBox1DblClick(); };
   OnClose = [this](ui::TCloseAction& action) { FormClose(action); };
+  // The form sees the keys of its controls first.
+  KeyPreview = true;
+  OnKeyUp = [this](int& key, ui::Shift) { FormKeyUp(key); };
   // Typing replaces the name shown, the mask or the last game's name.
   OnShow = [this] {
     SetFocus(&Edit1);
@@ -115,6 +118,13 @@ void TForm9::FileListBox1DblClick() {
 
 void TForm9::FormClose(ui::TCloseAction& action) {
   if (!save()) action = ui::TCloseAction::None;
+}
+
+void TForm9::FormKeyUp(int& key) {
+  if (key != ui::vk::Escape) return;
+  key = 0;
+  game.Form1->Enabled = true;
+  Hide();
 }
 
 bool usableSaveName(const std::string& name) {
