@@ -37,11 +37,9 @@ BENCHMARK(BM_InsertAndRemoveHead)->Arg(1000)->Arg(1000000);
 // A whole runner tick with a long queue of commands that only remove themselves.
 void BM_RunnerTickOnLongQueue(benchmark::State& state) {
   bench::BenchGame b;
-  b.create();
+  b.startToFirstRoom();
   game::TForm1& f1 = *b.game->Form1;
   game::TForm2& f2 = *b.game->Form2;
-  f1.FormCreate();
-  b.runUntil([&] { return f1.Runner.Enabled(); });
   f2.Memo1.assign(lines(state.range(0), "hugo"));
   for (auto _ : state) {
     if (f2.Memo1.Count() < 2) {
