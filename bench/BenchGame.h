@@ -47,6 +47,14 @@ class BenchGame {
     game = std::make_unique<game::Game>(*platform, setup);
   }
 
+  // A fresh game run through its start-up until the runner works in the
+  // first room.
+  void startToFirstRoom() {
+    create();
+    game->Form1->FormCreate();
+    runUntil([&] { return game->Form1->Runner.Enabled(); });
+  }
+
   // Runs timers on the virtual clock until done() or no timer is due.
   template <typename Done>
   void runUntil(Done done) {

@@ -41,6 +41,10 @@ void TForm1::shellOpen(const std::string& file, const std::string& /*parameters*
 
 void TForm1::reportError(const std::string& line) { game.Form5->Memo1.Lines.add(line); }
 
+void TForm1::reportErrorOnce(const std::string& line) {
+  if (game.Form5->Memo1.Lines.empty() || game.Form5->Memo1.Lines.last() != line) reportError(line);
+}
+
 void TForm1::reportFatal(const std::string& line) { game.Form11->Memo1.Lines.add(line); }
 
 void TForm1::log(const std::string& line) { game.Form2->Memo2.add(line); }

@@ -41,7 +41,7 @@ void TForm1::Button6Click() { Close(); }
 void TForm1::FormClose() {
   showStartButton(true);
   const std::string temp = programPath("\\temp.bmp");
-  if (sys::fileSize(temp) >= 0) sys::removeFile(sys::resolvePath(temp));
+  if (sys::fileExists(temp)) sys::removeFile(sys::resolvePath(temp));
   const TForm2& f2 = *game.Form2;
   // Only the width is compared, as it always was.
   if (f2.reso.Left > 0 && game.desktop.screenWidth() != f2.reso.Left) switchDisplayMode(f2.reso.Left, f2.reso.Top);

@@ -3,6 +3,7 @@
 // log of a failed start shows how far it came.
 #include "app/Game.h"
 #include "app/TForm1.h"
+#include "persist/Options.h"
 #include "persist/TForm10.h"
 #include "persist/TForm11.h"
 #include "persist/TForm12.h"
@@ -11,6 +12,7 @@
 #include "persist/TForm9.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 #include "sys/SystemInfo.h"
 
 namespace game {
@@ -83,6 +85,11 @@ void TForm1::STARTTimer() {
 
   log(" + prepare cd2 path");
   cd2.Caption = cd.Caption;
+  // What a write of the options or of the menu's screen shot cut short by a
+  // crash left behind.
+  sys::removeStaleTemporaries(sys::resolvePath(cd2.Caption), [](const std::string& name) {
+    return name == "optionsNT.pre" || name == "temp.bmp";
+  });
 
   log(" + testing bitsperpixel");
   if (game.desktop.bitsPerPixel() < 16) {
@@ -111,7 +118,15 @@ void TForm1::STARTTimer() {
     START.setEnabled(false);
     return;
   }
-  f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+  if (const sys::IoResult r = f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+      !r.ok()) {
+    // The game goes on with the default settings; the file keeps the player's.
+    reportError("(!) Error: OptionsNT.pre could not be read: " + r.error);
+    OptionValues defaults;
+    defaults.speed = game.Form10->TrackBar1.Position();
+    f5.Memo2.Lines.assign(optionsFileLines(defaults));
+    game.Form10->keepUnreadableFile = true;
+  }
   const sys::TextList& options = f5.Memo2.Lines;
 
   log("   - test free ram");
@@ -166,7 +181,10 @@ void TForm1::STARTTimer() {
   log(" + Define Variable ...");
   Show();
   START.setEnabled(false);
-  build.setEnabled(true);
+  // After a drive the game may not run from, the sequence has gone on
+  // behind the error window; the game itself must not start.
+  const bool stopped = !game.Form11->Memo1.Lines.empty();
+  if (!stopped) build.setEnabled(true);
   Runner.Tag = game.desktop.screenHeight();
   f2.GroupBox1.Tag = f2.posit.Tag;
   MediaPlayer2->Tag = 3;
@@ -199,6 +217,8 @@ void TForm1::STARTTimer() {
 
   for (const char* line : kFirstOrders) f2.Memo1.add(line);
   if (build.Tag == -1) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
+  // The backdrop and the main window were shown over the error window.
+  if (stopped) game.Form11->Show();
 }
 
 }  // namespace game

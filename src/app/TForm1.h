@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media/MediaPlayer.h"
+#include "sys/DataPath.h"
 #include "sys/TextList.h"
 #include "ui/Button.h"
 #include "ui/ComboBox.h"
@@ -152,12 +153,17 @@ class TForm1 : public ui::Form {
   void shellOpen(const std::string& file, const std::string& parameters, const std::string& directory,
                  int showCommand);
 
-  // A path under the data root or the program directory.
-  std::string dataPath(const std::string& relative) const { return cd.Caption + relative; }
+  // A path under the data root or the program directory. A name that would
+  // climb out of the data root is kept inside it (see sys::confinedName), so
+  // no name from a save or a script can reach another file of the system.
+  std::string dataPath(const std::string& relative) const { return cd.Caption + sys::confinedName(relative); }
   std::string programPath(const std::string& relative) const { return cd2.Caption + relative; }
   // Adds a line to the settings screen's (non-fatal) or the error window's
   // (fatal) error list.
   void reportError(const std::string& line);
+  // The same, once for a run of the same failure: a line equal to the last
+  // one of the list is not added again.
+  void reportErrorOnce(const std::string& line);
   void reportFatal(const std::string& line);
   // Appends to the protocol log.
   void log(const std::string& line);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "gfx/BmpLayout.h"
@@ -27,12 +28,17 @@ BmpResult decodeWithSdl(const bmp::Layout& layout, std::string_view file) {
 
 }  // namespace
 
-BmpResult decodeBmp(std::string_view bytes) {
+BmpResult decodeBmp(std::string_view bytes, PictureLimit limit) {
   if (bytes.size() > static_cast<size_t>(INT_MAX))
     return {std::nullopt, "the file is too large for a picture"};
   std::string error;
   const std::optional<bmp::Layout> layout = bmp::parseLayout(bytes, &error);
   if (!layout) return {std::nullopt, error};
+  if (layout->width > limit.width || layout->height > limit.height)
+    return {std::nullopt, "the picture is " + std::to_string(layout->width) + " x " +
+                              std::to_string(layout->height) + " pixels, more than the " +
+                              std::to_string(limit.width) + " x " + std::to_string(limit.height) +
+                              " allowed here"};
   if (layout->compression == bmp::Compression::Rle8 || layout->compression == bmp::Compression::Rle4) {
     error = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes));
     if (!error.empty()) return {std::nullopt, error};
@@ -44,11 +50,16 @@ BmpResult decodeBmp(std::string_view bytes) {
   return decodeWithSdl(*layout, bytes);
 }
 
-BmpResult loadBmp(const std::string& gamePath) {
+BmpResult loadBmp(const std::string& gamePath, PictureLimit limit) {
+  // No picture within the limit needs more than four bytes a pixel (RLE
+  // streams included) and a header with its colour table.
+  const uint64_t mostBytes =
+      uint64_t{4} * static_cast<uint64_t>(limit.width) * static_cast<uint64_t>(limit.height);
+  const size_t maxBytes = static_cast<size_t>(std::min<uint64_t>(mostBytes + 65536, uint64_t{64} << 20));
   std::string error;
-  auto bytes = sys::readFile(sys::resolvePath(gamePath), &error, size_t{64} << 20);
+  auto bytes = sys::readFile(sys::resolvePath(gamePath), &error, maxBytes);
   if (!bytes) return {std::nullopt, error};
-  BmpResult r = decodeBmp(*bytes);
+  BmpResult r = decodeBmp(*bytes, limit);
   if (!r.ok()) r.error = gamePath + ": " + r.error;
   return r;
 }

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "sys/FileIo.h"
+
 namespace media {
 
 bool MemorySource::read(uint64_t offset, void* out, size_t n) const {
@@ -16,14 +18,11 @@ bool MemorySource::read(uint64_t offset, void* out, size_t n) const {
 }
 
 FileSource::FileSource(const std::string& path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd_ < 0) {
-    error_ = path + ": " + std::strerror(errno);
-    return;
-  }
+  fd_ = sys::openRegularFile(path, &error_);
+  if (fd_ < 0) return;
   struct stat st {};
-  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
-    error_ = path + ": not a regular file";
+  if (::fstat(fd_, &st) != 0) {
+    error_ = path + ": " + std::strerror(errno);
     ::close(fd_);
     fd_ = -1;
     return;

@@ -6,10 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "media/FfmpegInput.h"
+
 extern "C" {
 #include <libavcodec/packet.h>
 #include <libavformat/avformat.h>
-#include <libavutil/dict.h>
 #include <libavutil/error.h>
 #include <libavutil/mathematics.h>
 }
@@ -93,12 +94,8 @@ LengthResult lengthOf(AVFormatContext* ctx) {
 
 LengthResult containerLength(const std::string& path) {
   AVFormatContext* ctx = nullptr;
-  AVDictionary* options = nullptr;
-  // Only local files: neither the name nor a playlist inside may reach out.
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  const int opened = avformat_open_input(&ctx, ("file:" + path).c_str(), nullptr, &options);
-  av_dict_free(&options);
-  if (opened < 0) return {0, "not a readable media file (" + avError(opened) + ")"};
+  std::string error;
+  if (openLocalInput(&ctx, path, error) < 0) return {0, error};
 
   LengthResult result;
   if (const int found = avformat_find_stream_info(ctx, nullptr); found < 0)

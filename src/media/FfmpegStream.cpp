@@ -1,5 +1,7 @@
 #include "media/FfmpegStream.h"
 
+#include "media/FfmpegInput.h"
+
 extern "C" {
 #include <libavutil/error.h>
 #include <libavutil/mathematics.h>
@@ -19,15 +21,8 @@ std::string avError(int code) {
 std::unique_ptr<FfmpegStream> FfmpegStream::open(const std::string& path, AVMediaType type,
                                                  std::string& error) {
   std::unique_ptr<FfmpegStream> s(new FfmpegStream);
-  AVDictionary* options = nullptr;
-  // Only local files: neither the name nor a playlist inside may reach out.
-  av_dict_set(&options, "protocol_whitelist", "file", 0);
-  int rc = avformat_open_input(&s->format_, ("file:" + path).c_str(), nullptr, &options);
-  av_dict_free(&options);
-  if (rc < 0) {
-    error = "not a readable media file (" + avError(rc) + ")";
-    return nullptr;
-  }
+  int rc = openLocalInput(&s->format_, path, error);
+  if (rc < 0) return nullptr;
   if ((rc = avformat_find_stream_info(s->format_, nullptr)) < 0) {
     error = "no stream information (" + avError(rc) + ")";
     return nullptr;

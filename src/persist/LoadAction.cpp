@@ -70,6 +70,15 @@ std::string chooseSavedGame(TForm1& f1) {
   return screen.FileListBox1.FileName();
 }
 
+// Tells the player why nothing was loaded: the menu closes over the room
+// again, so the error sign alone would not be seen.
+void refuseSavedGame(TForm1& f1, const std::string& path, const std::string& error) {
+  f1.reportError(error);
+  const std::string name = path.substr(path.find_last_of("\\/") + 1);
+  f1.game.desktop.messageBox({"Der Spielstand \"" + name + "\" ist beschädigt und kann nicht geladen werden.",
+                              Game::kTitle, ui::MessageKind::Warning, ui::MessageButtons::Ok});
+}
+
 }  // namespace
 
 void TForm1::ladenClick() {
@@ -78,14 +87,19 @@ void TForm1::ladenClick() {
   if (path.empty()) return;
 
   // The file is checked before it replaces the save buffer: a file that is
-  // no saved game is reported and treated like a cancelled choice.
+  // no saved game, or one that would leave the player nowhere, is reported
+  // and treated like a cancelled choice.
   sys::TextList file;
-  if (const sys::IoResult r = file.loadFromFile(sys::resolvePath(path)); !r.ok()) {
-    reportError("ERROR! Savegame \"" + path + "\" cannot be read: " + r.error);
+  if (const sys::IoResult r = file.loadFromFile(sys::resolvePath(path), savegame::kMaxFileBytes); !r.ok()) {
+    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" cannot be read: " + r.error);
     return;
   }
   if (file.get(0) != savegame::kHeader) {
-    reportError("ERROR! \"" + path + "\" is no Professor Kroxl savegame.");
+    refuseSavedGame(*this, path, "ERROR! \"" + path + "\" is no Professor Kroxl savegame.");
+    return;
+  }
+  if (const std::string damage = savegame::damage(file.lines()); !damage.empty()) {
+    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" is damaged: " + damage + ".");
     return;
   }
   sys::TextList& buffer = game.Form3->Memo2.Lines;

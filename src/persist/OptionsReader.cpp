@@ -70,6 +70,10 @@ void TForm10::zusammenstellenClick() {
   sys::TextList& options = game.Form5->Memo2.Lines;
   options.assign(optionsFileLines(values));
   TForm1& f1 = *game.Form1;
+  if (keepUnreadableFile) {
+    f1.reportErrorOnce("(!) Error: OptionsNT.pre could not be read and is not overwritten.");
+    return;
+  }
   if (auto r = options.saveToFile(sys::resolvePath(f1.programPath("\\optionsNT.pre"))); !r.ok())
     f1.reportError("(!) Error: OptionsNT.pre could not be written: " + r.error);
 }

@@ -25,6 +25,10 @@ inline constexpr const char* kHeader = "[Professor Kroxl Spielstand]";
 inline constexpr const char* kLastLine = "[write empty]";
 inline constexpr const char* kEmptyBuffer = "[empty]";
 
+// A saved game is a few kilobytes; a larger file is refused as damaged
+// before it is read.
+inline constexpr size_t kMaxFileBytes = size_t{1} << 20;
+
 // Which field of a state slot a key of the file keeps.
 enum class Carrier { Tag, Left, Caption, Hint };
 
@@ -47,6 +51,12 @@ std::optional<int> parseInt(const std::string& text);
 
 // The save-game lines of the running game, as the save buffer receives them.
 std::vector<std::string> compose(TForm1& f1);
+
+// Why the lines of a saved game cannot be loaded, or empty text when they
+// can: the room and the position, read as the load reads them, must be there
+// and be numbers. Without them the load would leave the player in the empty
+// loading room.
+std::string damage(const std::vector<std::string>& lines);
 
 // Interprets the lines of the save buffer one by one, each line taken as a
 // key: restores variables and lists and queues the room change. Values that

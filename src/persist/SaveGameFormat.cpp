@@ -13,6 +13,7 @@
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game::savegame {
 namespace {
@@ -148,6 +149,10 @@ std::string directory(TForm1& f1) {
   std::error_code ec;
   std::filesystem::create_directories(sys::resolvePath(dir), ec);
   if (ec) f1.reportError("ERROR! Cannot create \"" + dir + "\": " + ec.message());
+  // What a save cut short by a crash left behind.
+  sys::removeStaleTemporaries(sys::resolvePath(dir), [](const std::string& name) {
+    return name.ends_with(".kvt") || name.ends_with(".kvt.bmp");
+  });
   return dir;
 }
 

@@ -34,6 +34,11 @@ class TForm10 : public ui::Form {
   // The options reader and the panel writer.
   void einlesenClick();
   void zusammenstellenClick();
+
+  // Set at start-up when the options file is there but cannot be read: the
+  // writer then leaves it alone, so the player's settings in it are not
+  // replaced by the defaults the game runs with.
+  bool keepUnreadableFile = false;
 };
 
 }  // namespace game

@@ -8,6 +8,13 @@
 #include "sys/DataPath.h"
 
 namespace game {
+namespace {
+
+// Thumbnails are 160 x 100; the room picture they are made from is the most
+// a saved game's neighbour may be, so a hostile one costs no more than that.
+constexpr gfx::PictureLimit kLargestThumbnail{640, 400};
+
+}  // namespace
 
 TForm14::TForm14(Game& g)
     : ui::Form(g.desktop, "Form14"),
@@ -65,7 +72,7 @@ void TForm14::FileListBox1Change() {
   Memo1.Lines.assign({path});
   // A saved game without a thumbnail leaves the last one on the picture.
   if (sys::fileExists(path + ".bmp")) {
-    const gfx::BmpResult thumbnail = gfx::loadBmp(path + ".bmp");
+    const gfx::BmpResult thumbnail = gfx::loadBmp(path + ".bmp", kLargestThumbnail);
     if (thumbnail.ok()) Image1.canvas().draw(279, 54, *thumbnail.bitmap);
   }
   SpeedButton1.Enabled = true;

@@ -7,6 +7,7 @@
 #include "persist/SaveGame.h"
 #include "persist/TForm3.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game {
 
@@ -57,6 +58,9 @@ TForm9::TForm9(Game& g)
   FileListBox1.OnChange = [this] { FileListBox1Change(); };
   FileListBox1.OnDblClick = [this] { FileListBox1DblClick(); };
   OnClose = [this](ui::TCloseAction& action) { FormClose(action); };
+  // The form sees the keys of its controls first.
+  KeyPreview = true;
+  OnKeyUp = [this](int& key, ui::Shift) { FormKeyUp(key); };
   // Typing replaces the name shown, the mask or the last game's name.
   OnShow = [this] {
     SetFocus(&Edit1);
@@ -82,6 +86,10 @@ bool TForm9::save() {
   }
 
   const std::string file = FileListBox1.Directory() + "\\" + name + ".kvt";
+  // The old thumbnail goes first: whenever this is cut short, the save file
+  // has its own picture or none, never the picture of the game it replaced.
+  const std::string thumbnail = sys::resolvePath(file + ".bmp");
+  if (sys::removeFile(thumbnail)) sys::syncDirectory(sys::resolvePath(FileListBox1.Directory()));
   if (const sys::IoResult r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
     savegame::writeThumbnail(f1, file + ".bmp");
   else
@@ -110,6 +118,13 @@ void TForm9::FileListBox1DblClick() {
 
 void TForm9::FormClose(ui::TCloseAction& action) {
   if (!save()) action = ui::TCloseAction::None;
+}
+
+void TForm9::FormKeyUp(int& key) {
+  if (key != ui::vk::Escape) return;
+  key = 0;
+  game.Form1->Enabled = true;
+  Hide();
 }
 
 bool usableSaveName(const std::string& name) {

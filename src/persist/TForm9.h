@@ -14,7 +14,7 @@ class Game;
 
 // The save screen: a name field and the list of saved games. Enter in the
 // field or the list, a double click on the list and closing the screen all
-// save the composed save buffer under the name.
+// save the composed save buffer under the name; Escape leaves it unsaved.
 class TForm9 : public ui::Form {
  public:
   static constexpr const char* kMask = "*.kvt";
@@ -34,6 +34,8 @@ class TForm9 : public ui::Form {
   void FileListBox1Change();
   void FileListBox1DblClick();
   void FormClose(ui::TCloseAction& action);
+  // Escape leaves the screen without saving (closing it saves).
+  void FormKeyUp(int& key);
 
  private:
   // Saves and hides the screen; false when the name cannot be a file's name

@@ -28,6 +28,10 @@ sys::TextList& queue(TForm1& f1);
 std::string line(TForm1& f1, int index);
 // Deletes the first line n times.
 void deleteLines(TForm1& f1, int n);
+// Whether a file name from the queue stays inside the data root. A name
+// that climbs out of it ("\..\..\etc\passwd") is a line in the error list
+// (once for a run of the same name) and its command is skipped.
+bool insideDataRoot(TForm1& f1, const std::string& name);
 // Replaces the whole queue by a script file of the data root. A file that
 // cannot be read raises ScriptError.
 void loadScript(TForm1& f1, const std::string& relativePath);

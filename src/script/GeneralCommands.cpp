@@ -42,7 +42,9 @@ Ending exitGame(TForm1& f1) {
 
 Ending executeScript(TForm1& f1) {
   const std::string file = line(f1, 1);
-  if (sys::fileSize(f1.dataPath(file)) >= 1) {
+  if (!insideDataRoot(f1, file)) {
+    deleteLines(f1, 2);
+  } else if (sys::fileSize(f1.dataPath(file)) >= 1) {
     f1.log("execute script");
     loadScript(f1, file);
   } else {
@@ -80,7 +82,7 @@ Ending drawBitmap(TForm1& f1, const char* logLine) {
   const int x = toInt(line(f1, 2));
   const int y = toInt(line(f1, 3));
   f1.log(logLine);
-  f1.drawOverlay(f1.dataPath(file), x, y);
+  if (insideDataRoot(f1, file)) f1.drawOverlay(f1.dataPath(file), x, y);
   deleteLines(f1, 4);
   return Ending::Check;
 }

@@ -19,12 +19,18 @@ enum WaveSlot { kSpeech = 1, kEffect = 2, kFree = 3, kFailed = 10 };
 bool soundOn(TForm1& f1) { return f1.game.Form5->CheckBox2.Checked(); }
 bool panelMusicOn(TForm1& f1) { return f1.game.Form10->CheckBox5.Checked(); }
 
-// Reported once for a run of the same missing file where the caller asks.
-void missingSound(TForm1& f1, const std::string& path, bool unlessLast) {
-  const std::string error = "ERROR! Sound-File not found: \"" + path + "\"!";
-  sys::TextList& errors = f1.game.Form5->Memo1.Lines;
-  if (unlessLast && !errors.empty() && errors.last() == error) return;
-  f1.reportError(error);
+// Whether a sound file is there to play. A missing one is reported, once for
+// a run of the same file where the caller asks; one outside the data root
+// always only once.
+bool soundThere(TForm1& f1, const std::string& file, bool unlessLast) {
+  if (!insideDataRoot(f1, file)) return false;
+  if (sys::fileSize(f1.dataPath(file)) >= 1) return true;
+  const std::string error = "ERROR! Sound-File not found: \"" + f1.dataPath(file) + "\"!";
+  if (unlessLast)
+    f1.reportErrorOnce(error);
+  else
+    f1.reportError(error);
+  return false;
 }
 
 void openAndPlay(media::MediaPlayer& player, const std::string& path) {
@@ -41,7 +47,8 @@ Ending playMusic(TForm1& f1) {
   if (panelMusicOn(f1)) {
     music.Stop();
     openAndPlay(music, f1.dataPath("\\sound\\music\\toegl.mid"));
-    if (sys::fileSize(f1.dataPath(file)) >= 1 && f1.game.Form5->CheckBox5.Checked()) {
+    if (insideDataRoot(f1, file) && sys::fileSize(f1.dataPath(file)) >= 1 &&
+        f1.game.Form5->CheckBox5.Checked()) {
       store(f1).musi.Caption = file;
       openAndPlay(music, f1.dataPath(file));
       f1.log("start midi file " + file);
@@ -88,8 +95,7 @@ Ending mp3Pos(TForm1& f1) {
 Ending playWavEffect(TForm1& f1) {
   const std::string file = line(f1, 1);
   media::MediaPlayer& wave = *f1.MediaPlayer2;
-  if (sys::fileSize(f1.dataPath(file)) < 1) {
-    missingSound(f1, f1.dataPath(file), false);
+  if (!soundThere(f1, file, false)) {
     deleteLines(f1, 2);
     return Ending::Finish;
   }
@@ -116,12 +122,10 @@ Ending playWavSpeech(TForm1& f1) {
   const std::string file = line(f1, 1);
   if (soundOn(f1)) {
     f1.log("play wav speech " + file);
-    if (sys::fileSize(f1.dataPath(file)) >= 1) {
+    if (soundThere(f1, file, true)) {
       store(f1).Label7.Caption = "WAV: Play Speech";
       f1.MediaPlayer2->Tag = kSpeech;
       openAndPlay(*f1.MediaPlayer2, f1.dataPath(file));
-    } else {
-      missingSound(f1, f1.dataPath(file), true);
     }
   }
   deleteLines(f1, 2);
@@ -135,8 +139,7 @@ Ending playWavBackground(TForm1& f1) {
     deleteLines(f1, 2);
     return Ending::Check;
   }
-  if (sys::fileSize(f1.dataPath(file)) < 1) {
-    missingSound(f1, f1.dataPath(file), true);
+  if (!soundThere(f1, file, true)) {
     deleteLines(f1, 2);
     if (store(f1).mode.Caption == "dialog") queue(f1).insert(0, "wait for talk");
     return Ending::Check;
@@ -169,6 +172,10 @@ Ending stopWavBackground(TForm1& f1) {
 
 Ending playVideo(TForm1& f1) {
   const std::string file = line(f1, 1);
+  if (!insideDataRoot(f1, file)) {
+    deleteLines(f1, 2);
+    return Ending::Check;
+  }
   f1.game.desktop.setCursorPos(600, 600);
   // First the video room is built with the protagonist out of sight; then
   // the command comes round again.

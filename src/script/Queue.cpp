@@ -17,6 +17,12 @@ void deleteLines(TForm1& f1, int n) {
   for (int i = 0; i < n; ++i) queue(f1).remove(0);
 }
 
+bool insideDataRoot(TForm1& f1, const std::string& name) {
+  if (sys::staysInside(name)) return true;
+  f1.reportErrorOnce("ERROR! File outside the data directory: \"" + name + "\"!");
+  return false;
+}
+
 void loadScript(TForm1& f1, const std::string& relativePath) {
   const std::string path = f1.dataPath(relativePath);
   sys::TextList lines;

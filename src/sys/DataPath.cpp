@@ -1,13 +1,23 @@
 #include "sys/DataPath.h"
 
-#include <algorithm>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <climits>
 #include <vector>
+
+#include "sys/Wildcard.h"
 
 namespace sys {
 namespace {
+
+// No file has a longer path or name, so a longer one is not looked up: a
+// hostile operand of a megabyte would otherwise cost a directory search per
+// part on an ever longer path.
+constexpr size_t kMaxPath = PATH_MAX;
+constexpr size_t kMaxName = NAME_MAX;
 
 std::vector<std::string> splitParts(const std::string& path) {
   std::vector<std::string> parts;
@@ -22,40 +32,6 @@ std::vector<std::string> splitParts(const std::string& path) {
   }
   if (!current.empty()) parts.push_back(std::move(current));
   return parts;
-}
-
-// Lower-cases ASCII letters and the Latin-1 capitals (À..Þ except ×) of a UTF-8 text.
-std::u32string foldCase(const std::string& s) {
-  std::u32string out;
-  for (size_t i = 0; i < s.size();) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    char32_t cp = b0;
-    int len = 1;
-    if ((b0 >> 5) == 6 && i + 1 < s.size()) {
-      cp = ((b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
-      len = 2;
-    }
-    if (cp >= 'A' && cp <= 'Z') cp += 32;
-    if (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7) cp += 32;
-    out += cp;
-    i += static_cast<size_t>(len);
-  }
-  return out;
-}
-
-bool globMatch(const std::u32string& p, size_t pi, const std::u32string& n, size_t ni) {
-  while (pi < p.size()) {
-    if (p[pi] == U'*') {
-      for (size_t k = ni; k <= n.size(); ++k)
-        if (globMatch(p, pi + 1, n, k)) return true;
-      return false;
-    }
-    if (ni >= n.size()) return false;
-    if (p[pi] != U'?' && p[pi] != n[ni]) return false;
-    ++pi;
-    ++ni;
-  }
-  return ni == n.size();
 }
 
 std::vector<std::string> listDirectory(const std::string& dir) {
@@ -77,8 +53,9 @@ bool exists(const std::string& path) {
 }
 
 std::string findPart(const std::string& dir, const std::string& part) {
+  if (part == "." || part == ".." || part.size() > kMaxName || dir.size() > kMaxPath) return part;
   const std::string exact = dir + "/" + part;
-  if (part == "." || part == ".." || exists(exact)) return part;
+  if (exists(exact)) return part;
   for (const auto& name : listDirectory(dir))
     if (sameNameIgnoringCase(name, part)) return name;
   return part;
@@ -90,7 +67,8 @@ std::string findPart(const std::string& dir, const std::string& part) {
 std::string resolveParts(const std::string& base, const std::vector<std::string>& parts) {
   std::string asWritten = base;
   for (const auto& part : parts) asWritten += "/" + part;
-  if (exists(asWritten)) return asWritten;
+  // Nothing longer can exist; a hostile name is not searched part by part.
+  if (asWritten.size() >= kMaxPath || exists(asWritten)) return asWritten;
   std::string dir = base;
   for (const auto& part : parts) dir += "/" + findPart(dir, part);
   return dir;
@@ -103,12 +81,41 @@ std::string baseOf(const std::string& gamePath) {
 
 }  // namespace
 
+bool staysInside(const std::string& relative) {
+  if (relative.find('\0') != std::string::npos) return false;
+  if (relative.find("..") == std::string::npos) return true;  // the usual name, asked on every tick
+  int depth = 0;
+  for (const auto& part : splitParts(relative)) {
+    if (part == "..") {
+      if (--depth < 0) return false;
+    } else if (part != ".") {
+      ++depth;
+    }
+  }
+  return true;
+}
+
+std::string confinedName(const std::string& relative) {
+  if (staysInside(relative)) return relative;
+  std::vector<std::string> kept;
+  for (auto& part : splitParts(relative.substr(0, relative.find('\0')))) {
+    if (part == "..") {
+      if (!kept.empty()) kept.pop_back();
+    } else if (part != ".") {
+      kept.push_back(std::move(part));
+    }
+  }
+  std::string name;
+  for (const auto& part : kept) name += "\\" + part;
+  return name;
+}
+
 bool sameNameIgnoringCase(const std::string& a, const std::string& b) {
   return foldCase(a) == foldCase(b);
 }
 
 bool wildcardMatch(const std::string& pattern, const std::string& name) {
-  return globMatch(foldCase(pattern), 0, foldCase(name), 0);
+  return Wildcard(pattern).matches(name);
 }
 
 std::string currentDirectory() {
@@ -136,8 +143,10 @@ int64_t fileSize(const std::string& gamePath) {
   if (pattern.find_first_of("*?") == std::string::npos) return sizeOf(resolveParts(baseOf(gamePath), parts));
   parts.pop_back();
   const std::string dir = resolveParts(baseOf(gamePath), parts);
+  if (dir.size() + pattern.size() >= kMaxPath) return -1;
+  const Wildcard wildcard(pattern);
   for (const auto& name : listDirectory(dir))
-    if (wildcardMatch(pattern, name)) return sizeOf(dir + "/" + name);
+    if (wildcard.matches(name)) return sizeOf(dir + "/" + name);
   return -1;
 }
 

@@ -22,7 +22,18 @@ std::string resolvePath(const std::string& gamePath);
 int64_t fileSize(const std::string& gamePath);
 
 // True for a size above 0, the game's usual meaning of "exists".
-inline bool fileExists(const std::string& gamePath) { return fileSize(gamePath) > 0; }
+inline bool fileExists(const std::string& gamePath) {
+  return fileSize(gamePath) > 0;
+}
+
+// Whether a name taken relative to a directory (such as "\sound\x.wav" under
+// the data root) stays inside it: no ".." part ever climbs above the
+// directory, and no NUL cuts the name short. Both separators count.
+bool staysInside(const std::string& relative);
+// The name with its "." and ".." parts worked out, a ".." at the top
+// dropped, so that it never leaves the directory ("\..\etc\x" gives
+// "\etc\x"). A name that stays inside is returned as it is.
+std::string confinedName(const std::string& relative);
 
 // Case-insensitive comparison of UTF-8 names (ASCII and Latin-1 letters).
 bool sameNameIgnoringCase(const std::string& a, const std::string& b);

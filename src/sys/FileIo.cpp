@@ -1,29 +1,48 @@
 #include "sys/FileIo.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace sys {
 
-std::optional<std::string> readFile(const std::string& path, std::string* error, size_t maxBytes) {
-  auto fail = [&](const std::string& why) -> std::optional<std::string> {
+int openRegularFile(const std::string& path, std::string* error) {
+  auto fail = [&](const std::string& why) {
     if (error) *error = path + ": " + why;
-    return std::nullopt;
+    return -1;
   };
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return fail(std::strerror(errno));
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     return fail("not a regular file");
   }
+  // The flag was only for the open; the descriptor behaves as usual from here.
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
+std::optional<std::string> readFile(const std::string& path, std::string* error, size_t maxBytes) {
+  auto fail = [&](const std::string& why) -> std::optional<std::string> {
+    if (error) *error = path + ": " + why;
+    return std::nullopt;
+  };
+  const int fd = openRegularFile(path, error);
+  if (fd < 0) return std::nullopt;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) {
+    const std::string why = std::strerror(errno);
+    ::close(fd);
+    return fail(why);
+  }
   if (static_cast<size_t>(st.st_size) > maxBytes) {
     ::close(fd);
-    return fail("file too large");
+    return fail("file too large (more than " + std::to_string(maxBytes) + " bytes)");
   }
   std::string data(static_cast<size_t>(st.st_size), '\0');
   size_t got = 0;
@@ -43,26 +62,8 @@ std::optional<std::string> readFile(const std::string& path, std::string* error,
   return data;
 }
 
-IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
-  const std::string tmp = path + ".tmp" + std::to_string(::getpid());
-  FILE* f = std::fopen(tmp.c_str(), "wb");
-  if (!f) return {path + ": " + std::strerror(errno)};
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-  const bool closed = std::fclose(f) == 0;
-  if (!written || !flushed || !closed) {
-    const std::string why = std::strerror(errno);
-    std::remove(tmp.c_str());
-    return {path + ": " + why};
-  }
-  if (std::rename(tmp.c_str(), path.c_str()) != 0) {
-    const std::string why = std::strerror(errno);
-    std::remove(tmp.c_str());
-    return {path + ": " + why};
-  }
-  return {};
+bool removeFile(const std::string& path) {
+  return std::remove(path.c_str()) == 0;
 }
-
-bool removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
 }  // namespace sys

@@ -10,14 +10,21 @@ const std::string kEmpty;
 
 std::string TextList::get(int i) const {
   if (i < 0 || i >= Count()) return {};
-  return lines_[static_cast<size_t>(i)];
+  return lines_[head_ + static_cast<size_t>(i)];
 }
 
-const std::string& TextList::last() const { return lines_.empty() ? kEmpty : lines_.back(); }
+const std::string& TextList::last() const {
+  return empty() ? kEmpty : lines_.back();
+}
+
+const std::vector<std::string>& TextList::lines() const {
+  compact();
+  return lines_;
+}
 
 void TextList::set(int i, const std::string& line) {
   if (i < 0 || i >= Count()) return;
-  lines_[static_cast<size_t>(i)] = line;
+  lines_[head_ + static_cast<size_t>(i)] = line;
   changed();
 }
 
@@ -29,31 +36,50 @@ void TextList::add(const std::string& line) {
 void TextList::insert(int i, const std::string& line) {
   if (i < 0) i = 0;
   if (i > Count()) i = Count();
-  lines_.insert(lines_.begin() + i, line);
+  if (i == 0 && head_ > 0)
+    lines_[--head_] = line;
+  else
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(head_ + static_cast<size_t>(i)), line);
   changed();
 }
 
 void TextList::remove(int i) {
   if (i < 0 || i >= Count()) return;
-  lines_.erase(lines_.begin() + i);
+  if (i == 0) {
+    std::string().swap(lines_[head_]);
+    ++head_;
+    // Reclaiming moves the remaining lines once they are fewer than those
+    // taken off, so each removal pays for the move of at most one line.
+    if (head_ >= 1024 && head_ > lines_.size() - head_) compact();
+  } else {
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(head_ + static_cast<size_t>(i)));
+  }
   changed();
 }
 
 void TextList::clear() {
-  if (lines_.empty()) return;
+  if (empty()) return;
   lines_.clear();
+  head_ = 0;
   changed();
 }
 
 void TextList::assign(std::vector<std::string> lines) {
   lines_ = std::move(lines);
+  head_ = 0;
   changed();
 }
 
 int TextList::indexOf(const std::string& line) const {
   for (int i = 0; i < Count(); ++i)
-    if (lines_[static_cast<size_t>(i)] == line) return i;
+    if (get(i) == line) return i;
   return -1;
+}
+
+void TextList::compact() const {
+  if (head_ == 0) return;
+  lines_.erase(lines_.begin(), lines_.begin() + static_cast<std::ptrdiff_t>(head_));
+  head_ = 0;
 }
 
 void TextList::setText(const std::string& utf8) {
@@ -75,16 +101,16 @@ void TextList::setText(const std::string& utf8) {
 
 std::string TextList::text() const {
   std::string out;
-  for (const auto& l : lines_) {
+  for (const auto& l : lines()) {
     out += l;
     out += "\r\n";
   }
   return out;
 }
 
-IoResult TextList::loadFromFile(const std::string& path) {
+IoResult TextList::loadFromFile(const std::string& path, size_t maxBytes) {
   std::string error;
-  auto bytes = readFile(path, &error, size_t{256} << 20);
+  auto bytes = readFile(path, &error, maxBytes);
   if (!bytes) return {error};
   setText(cp1252ToUtf8(*bytes));
   return {};

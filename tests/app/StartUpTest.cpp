@@ -1,6 +1,7 @@
 // The start-up sequence and the shutdown: what they check, read and report.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/TForm1.h"
@@ -96,6 +97,14 @@ TEST_F(StartUpTest, DrivesTheGameMayNotRunFromAreReportedButTheStartGoesOn) {
     EXPECT_EQ(fatal().get(0).rfind(c.start, 0), 0u) << fatal().get(0);
     EXPECT_EQ(f2().version.Caption, "100");  // the sequence went on behind the error window
     EXPECT_FALSE(f1().Enabled);
+    // The game used to start behind the window, hidden by the backdrop.
+    EXPECT_FALSE(f1().build.Enabled());
+    advance(1000);
+    EXPECT_FALSE(f1().Runner.Enabled());
+    const auto& z = g().desktop.zOrder();
+    const auto front = std::find_if(z.rbegin(), z.rend(), [](const ui::Form* f) { return f->Visible; });
+    ASSERT_NE(front, z.rend());
+    EXPECT_EQ(*front, g().Form11.get()) << "the error window is in front";
   }
   // In developer mode a network drive is fine.
   setup.driveType = [](const std::string&) { return sys::DriveType::Network; };
@@ -120,6 +129,28 @@ TEST_F(StartUpTest, AnEmptyOptionsFileIsReplacedByTheDefault) {
   f1().STARTTimer();
   EXPECT_EQ(g().Form5->Memo2.Lines.Count(), 43);
   EXPECT_TRUE(fatal().empty());
+}
+
+// An options file that could not be read used to be taken as empty, without
+// a word, and then overwritten with the defaults when the panel closed.
+TEST_F(StartUpTest, AnOptionsFileThatCannotBeReadIsReportedAndNeverOverwritten) {
+  // Larger than any options file may be; for anyone but root a file without
+  // permissions fails the same way.
+  const std::string unreadable = "[speed]\r\n77\r\n" + std::string(5 << 20, ' ');
+  dir.write("optionsNT.pre", unreadable);
+  f1().STARTTimer();
+  EXPECT_TRUE(fatal().empty());
+  ASSERT_GE(errors().Count(), 1);
+  EXPECT_EQ(errors().get(0).rfind("(!) Error: OptionsNT.pre could not be read: ", 0), 0u) << errors().get(0);
+  EXPECT_EQ(f2().version.Caption, "100") << "the game goes on with the defaults";
+  EXPECT_TRUE(f1().build.Enabled());
+
+  game::TForm10& panel = *g().Form10;
+  panel.TrackBar1.setPosition(42);
+  panel.Show();
+  panel.Close();
+  EXPECT_EQ(testsupport::readAll(dir.file("optionsNT.pre")), unreadable);
+  EXPECT_EQ(errors().last(), "(!) Error: OptionsNT.pre could not be read and is not overwritten.");
 }
 
 TEST_F(StartUpTest, RunFromCdMovesTheAssetsButNotTheProgramFiles) {
@@ -218,8 +249,11 @@ TEST_F(StartUpTest, ShutdownSwitchesBackOnlyWhenTheWidthChanged) {
   display.height = 400;
   createGame();
   f1().STARTTimer();
+  // An empty file does not exist by the game's own rule, so it is not deleted.
+  dir.write("temp.bmp", "");
   f1().FormClose();
   EXPECT_EQ(g().desktop.screenHeight(), 480);  // same width: no switch back
+  EXPECT_TRUE(std::filesystem::exists(dir.path() + "/temp.bmp"));
 }
 
 }  // namespace

@@ -86,4 +86,34 @@ TEST_F(SaveScreen, ChoosingAListedGameOverwritesItWithTheRunningGame) {
   EXPECT_EQ(g().Form3->Memo2.Lines.get(8), "222");
 }
 
+// The screen could only be left by saving, even under a name it refuses.
+TEST_F(SaveScreen, EscapeLeavesTheScreenWithoutSaving) {
+  openSaveScreen();
+  type("vielleicht");
+  key(ui::vk::Escape);
+  EXPECT_FALSE(screen().Visible);
+  EXPECT_TRUE(f1().Enabled);
+  EXPECT_TRUE(savedGames().empty());
+  EXPECT_EQ(f2().mode.Caption, "menu") << "back in the menu";
+  key(ui::vk::Escape);
+  EXPECT_EQ(f2().mode.Caption, "normal");
+}
+
+// The save file and its thumbnail are two files: the new save used to stand
+// beside the old game's picture whenever the thumbnail was not written.
+TEST_F(SaveScreen, ANewSaveIsNeverLeftBesideTheOldGamesThumbnail) {
+  openSaveScreen();
+  type("abend");
+  key(ui::vk::Return);
+  ASSERT_TRUE(exists("savegames/abend.kvt.bmp"));
+
+  // Saved again when the thumbnail cannot be made (the screen shot is gone).
+  key(ui::vk::Escape);
+  openSaveScreen();
+  std::filesystem::remove(path("temp.bmp"));
+  type("abend");
+  key(ui::vk::Return);
+  EXPECT_EQ(savedGames(), std::vector<std::string>{"abend.kvt"});
+}
+
 }  // namespace

@@ -62,6 +62,50 @@ TEST_F(DataPathTest, FileSizeHonoursWildcardsInTheLastPart) {
   EXPECT_EQ(sys::fileSize(root + "\\graphic\\gang\\eye??.bmp"), -1);
 }
 
+// Operands a hostile save can hand the file-size query: each must be answered
+// at once (before, 40 stars took hours and a megabyte of parts minutes).
+TEST_F(DataPathTest, HostileOperandsAreAnsweredAtOnce) {
+  dir.write("sound/music/" + std::string(200, 'a') + ".mid", "MThd");
+  const std::string stars(40, '*');
+  EXPECT_EQ(sys::fileSize(root + "\\sound\\music\\" + stars + "x"), -1);
+  EXPECT_EQ(sys::fileSize(root + "\\sound\\music\\" + stars + "d"), 4);
+  EXPECT_FALSE(sys::wildcardMatch(stars + "b" + stars, std::string(250, 'a')));
+  std::string manyStarPieces;
+  for (int i = 0; i < 100000; ++i) manyStarPieces += "*a";
+  EXPECT_FALSE(sys::wildcardMatch(manyStarPieces + "*b", std::string(250, 'a')));
+
+  std::string deep = root;
+  for (int i = 0; i < 200000; ++i) deep += "\\sound";
+  EXPECT_EQ(sys::fileSize(deep + "\\x.mid"), -1);
+  EXPECT_EQ(sys::resolvePath(deep).size(), deep.size());
+  EXPECT_EQ(sys::fileSize(root + "\\" + std::string(1 << 20, 'n')), -1);
+}
+
+TEST(DataPath, WildcardsMatchLikeADirectorySearch) {
+  EXPECT_TRUE(sys::wildcardMatch("*", ""));
+  EXPECT_TRUE(sys::wildcardMatch("**a**", "a"));
+  EXPECT_TRUE(sys::wildcardMatch("a*b*c", "aXbYbZc"));
+  EXPECT_TRUE(sys::wildcardMatch("a*bc*bc", "abcbcbc"));
+  EXPECT_FALSE(sys::wildcardMatch("a*bc*bc", "abcb"));
+  EXPECT_TRUE(sys::wildcardMatch("?*?", "ab"));
+  EXPECT_FALSE(sys::wildcardMatch("?*?", "a"));
+  EXPECT_FALSE(sys::wildcardMatch("ab*ba", "aba")) << "the two ends may not share a character";
+  EXPECT_TRUE(sys::wildcardMatch("*?x", "yx"));
+  EXPECT_FALSE(sys::wildcardMatch("abc", "ab"));
+}
+
+TEST(DataPath, NamesStayInsideTheirRootUnlessTheyClimbAboveIt) {
+  for (const char* inside :
+       {"\\sound\\music\\gang.mid", "\\sound\\..\\graphic\\x.bmp", "\\.\\x", "\\a\\b\\..\\.."})
+    EXPECT_TRUE(sys::staysInside(inside)) << inside;
+  for (const char* outside : {"\\..\\x", "\\a\\..\\..\\x", "/../x", "\\a\\..\\..\\a\\x"})
+    EXPECT_FALSE(sys::staysInside(outside)) << outside;
+  EXPECT_FALSE(sys::staysInside(std::string("\\a\\..\\..\0x", 10))) << "cut short by its NUL, it climbs";
+  EXPECT_EQ(sys::confinedName("\\sound\\..\\graphic\\x.bmp"), "\\sound\\..\\graphic\\x.bmp");
+  EXPECT_EQ(sys::confinedName("\\..\\..\\..\\..\\etc\\passwd"), "\\etc\\passwd");
+  EXPECT_EQ(sys::confinedName("\\a\\..\\..\\b\\.\\c"), "\\b\\c");
+}
+
 TEST(DataPath, NamesCompareWithoutLetterCase) {
   EXPECT_TRUE(sys::sameNameIgnoringCase("Würg1.WAV", "WÜRG1.wav"));
   EXPECT_TRUE(sys::sameNameIgnoringCase("ÄÖÜ.txt", "äöü.TXT"));

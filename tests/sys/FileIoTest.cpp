@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <utime.h>
+
+#include <filesystem>
 
 #include "TempDir.h"
 #include "sys/FileIo.h"
+#include "sys/TextList.h"
 
 using sys_test::readAll;
 using sys_test::TempDir;
@@ -46,6 +53,52 @@ TEST(FileIo, ReadFileRefusesWhatItCannotReadWhole) {
   EXPECT_NE(error.find("too large"), std::string::npos);
   EXPECT_TRUE(sys::removeFile(dir.file("big.txt")));
   EXPECT_FALSE(sys::removeFile(dir.file("big.txt")));
+}
+
+// The number of a process that has ended.
+pid_t deadProcess() {
+  const pid_t pid = ::fork();
+  if (pid == 0) ::_exit(0);
+  ::waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+// A kill during a write used to leave its NAME.tmpPID for ever.
+TEST(FileIo, StaleTemporariesOfOurOwnNamingAreRemovedAndOnlyThose) {
+  TempDir dir;
+  const std::string dead = std::to_string(deadProcess()), alive = std::to_string(::getppid());
+  dir.write("optionsNT.pre.tmp" + dead, "halb");
+  dir.write("optionsNT.pre.tmp" + alive, "schreibt gerade");
+  const std::string reused = dir.write("temp.bmp.tmp" + alive, "alt");
+  const utimbuf yearAgo{::time(nullptr) - 365 * 86400, ::time(nullptr) - 365 * 86400};
+  ASSERT_EQ(::utime(reused.c_str(), &yearAgo), 0) << "written long before that process started";
+  dir.write("abend.kvt.tmp" + dead, "halb");
+  dir.write("notiz.tmp" + dead + "x", "fremd");
+
+  ASSERT_TRUE(sys::writeFileAtomic(dir.file("optionsNT.pre"), "neu").ok());
+  EXPECT_FALSE(std::filesystem::exists(dir.file("optionsNT.pre.tmp" + dead)));
+  EXPECT_TRUE(std::filesystem::exists(dir.file("optionsNT.pre.tmp" + alive))) << "a live writer's";
+  EXPECT_TRUE(std::filesystem::exists(dir.file("abend.kvt.tmp" + dead))) << "another file's";
+
+  const int removed = sys::removeStaleTemporaries(
+      dir.path(), [](const std::string& name) { return name == "temp.bmp" || name.ends_with(".kvt"); });
+  EXPECT_EQ(removed, 2);
+  EXPECT_EQ(dir.entryCount(), 3) << "the options file, the live writer's and the stranger's";
+}
+
+// A named pipe in place of a file used to block the reader for ever in open().
+TEST(FileIo, ReadersRefuseWhatIsNoRegularFileWithoutWaiting) {
+  TempDir dir;
+  const std::string fifo = dir.file("eye1.bmp");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::string error;
+  EXPECT_FALSE(sys::readFile(fifo, &error));
+  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+  EXPECT_EQ(sys::openRegularFile(fifo), -1);
+  sys::TextList list{"bleibt"};
+  EXPECT_FALSE(list.loadFromFile(fifo).ok());
+  EXPECT_EQ(list.get(0), "bleibt");
+  EXPECT_FALSE(sys::readFile("/dev/null", &error)) << "a device is no file either";
 }
 
 }  // namespace

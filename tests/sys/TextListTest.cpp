@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 #include "TempDir.h"
 #include "sys/TextList.h"
 
@@ -45,6 +48,57 @@ TEST(TextList, EditsKeepOrderAndIgnoreMissingLines) {
   EXPECT_EQ(changes, 7);
 }
 
+// The queue takes lines off the front and puts some back there far more
+// often than anything else; whatever its storage does, the list must read
+// as a plain list of lines would.
+TEST(TextList, WorkAtTheFrontReadsLikeAPlainList) {
+  TextList list;
+  std::vector<std::string> model;
+  std::mt19937 random(7);
+  for (int i = 0; i < 1500; ++i) model.push_back("a" + std::to_string(i));
+  list.assign(model);
+  for (int step = 0; step < 20000; ++step) {
+    const std::string line = "z" + std::to_string(step);
+    const int at = model.empty() ? 0 : static_cast<int>(random() % model.size());
+    switch (random() % 10) {
+      case 0:
+        list.insert(at, line);
+        model.insert(model.begin() + at, line);
+        break;
+      case 1:
+        list.remove(at);
+        if (!model.empty()) model.erase(model.begin() + at);
+        break;
+      case 2:
+        list.insert(0, line);
+        model.insert(model.begin(), line);
+        break;
+      case 3:
+      case 4:
+        list.add(line);
+        model.push_back(line);
+        break;
+      case 5:
+        list.set(at, line);
+        if (!model.empty()) model[static_cast<size_t>(at)] = line;
+        break;
+      default:
+        list.remove(0);
+        if (!model.empty()) model.erase(model.begin());
+    }
+    ASSERT_EQ(list.Count(), static_cast<int>(model.size())) << step;
+    ASSERT_EQ(list.get(0), model.empty() ? "" : model.front()) << step;
+    ASSERT_EQ(list.last(), model.empty() ? "" : model.back()) << step;
+    const int probe = model.empty() ? 0 : static_cast<int>(random() % model.size());
+    ASSERT_EQ(list.get(probe), model.empty() ? "" : model[static_cast<size_t>(probe)]) << step;
+    if (step % 9973 == 0) {
+      ASSERT_EQ(list.lines(), model) << step;
+    }
+  }
+  EXPECT_EQ(list.lines(), model);
+  EXPECT_EQ(list.indexOf(model.back()), static_cast<int>(model.size()) - 1);
+}
+
 TEST(TextList, AllLineEndsGiveTheSameLines) {
   const std::vector<std::string> expected{"erste Zeile", "", "dritte"};
   TempDir dir;
@@ -86,7 +140,9 @@ TEST(TextList, AFailedLoadLeavesTheListAsItWas) {
   TextList list{"bleibt"};
   int changes = 0;
   list.OnChange = [&] { ++changes; };
-  for (const std::string& path : {dir.file("fehlt.txt"), dir.path()}) {
+  // Five megabytes of empty lines would cost some 80 MB as a list.
+  const std::string blankLines = dir.write("leer.smx", std::string(5 << 20, '\n'));
+  for (const std::string& path : {dir.file("fehlt.txt"), dir.path(), blankLines}) {
     const auto result = list.loadFromFile(path);
     EXPECT_FALSE(result.ok()) << path;
     EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
@@ -94,7 +150,8 @@ TEST(TextList, AFailedLoadLeavesTheListAsItWas) {
   EXPECT_EQ(list.lines(), std::vector<std::string>{"bleibt"});
   EXPECT_EQ(changes, 0);
 
-  ASSERT_TRUE(list.loadFromFile(dir.write("neu.txt", "neu\r\n")).ok());
+  EXPECT_FALSE(list.loadFromFile(dir.write("neu.txt", "neu\r\n"), 4).ok()) << "larger than asked for";
+  ASSERT_TRUE(list.loadFromFile(dir.file("neu.txt")).ok());
   EXPECT_EQ(list.lines(), std::vector<std::string>{"neu"});
   EXPECT_EQ(changes, 1);
 }

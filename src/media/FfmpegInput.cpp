@@ -1,0 +1,32 @@
+#include "media/FfmpegInput.h"
+
+#include <unistd.h>
+
+#include "sys/FileIo.h"
+
+extern "C" {
+#include <libavutil/dict.h>
+#include <libavutil/error.h>
+}
+
+namespace media {
+
+int openLocalInput(AVFormatContext** ctx, const std::string& path, std::string& error) {
+  const int fd = sys::openRegularFile(path, &error);
+  if (fd < 0) return AVERROR(EINVAL);
+  AVDictionary* options = nullptr;
+  // Only local files: neither the name nor a playlist inside may reach out.
+  av_dict_set(&options, "protocol_whitelist", "file", 0);
+  const std::string checked = "file:/proc/self/fd/" + std::to_string(fd);
+  const int rc = avformat_open_input(ctx, checked.c_str(), nullptr, &options);
+  av_dict_free(&options);
+  ::close(fd);  // FFmpeg holds a descriptor of its own
+  if (rc < 0) {
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(rc, text, sizeof text);
+    error = std::string("not a readable media file (") + text + ")";
+  }
+  return rc;
+}
+
+}  // namespace media
