@@ -1,8 +1,8 @@
 #!/bin/bash
 # The real window on a private X server: it shows the same title screen as
 # the headless run, pixel for pixel at twice the size, keeps the picture's
-# aspect with black bars when resized, takes a click on the title screen, and
-# ends the game cleanly when asked to quit.
+# aspect with black bars when resized, takes a click on the title screen but
+# none in the bars beside it, and ends the game cleanly when asked to quit.
 . "$(dirname "$0")/lib/common.sh"
 . "$(dirname "$0")/lib/window_session.sh"
 need_window_tools
@@ -34,6 +34,13 @@ xdotool windowsize "$WINDOW" 700 900
 poll 15 "the tall window did not show the title 640x480 between bars" \
   shows_title 640 480 30 210 0.002
 echo "title at 640x480 in 700x900: difference $DIFF"
+
+# A click in the bar beside the left column is no click on its edge: the
+# title screen stays.
+click_at 10 $((210 + 200))
+sleep 1
+shows_title 640 480 30 210 0.002 || fail "a click in the bar acted on the picture (difference $DIFF)"
+echo "click in the bar: title stays, difference $DIFF"
 
 # A click on the left column starts the game: the title screen goes away.
 click_at $((30 + 100)) $((210 + 200))

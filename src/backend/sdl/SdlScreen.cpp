@@ -134,6 +134,11 @@ gfx::Point SdlScreen::toPicture(int x, int y) const {
   return viewport_.toPicture(pixel.x, pixel.y);
 }
 
+bool SdlScreen::onPicture(int x, int y) const {
+  const gfx::Point pixel = unitsToPixels({x, y}, false);
+  return viewport_.onPicture(pixel.x, pixel.y);
+}
+
 gfx::Point SdlScreen::toWindow(int x, int y) const {
   return unitsToPixels(viewport_.toWindow(x, y), true);
 }

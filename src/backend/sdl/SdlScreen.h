@@ -33,6 +33,7 @@ class SdlScreen {
   // pixels.
   gfx::Point toPicture(int x, int y) const;
   gfx::Point toWindow(int x, int y) const;
+  bool onPicture(int x, int y) const;
 
   // The frame to compose into; present() shows it.
   gfx::Bitmap& canvas() { return canvas_; }
