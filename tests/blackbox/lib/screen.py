@@ -6,6 +6,11 @@
     screen.py lit SCREEN X Y W H R G B      per cent of the rectangle's pixels
                                             that differ from colour R, G, B
     screen.py colour SCREEN X Y             the pixel's colour as "R G B"
+    screen.py contrast SCREEN X Y W H R G B the best contrast (times 100, as the
+                                            web's guidelines measure it) of a
+                                            pixel of the rectangle on R, G, B
+    screen.py bands SCREEN X Y W H R G B    the runs of rows holding pixels other
+                                            than R, G, B, as "FIRST-LAST" each
 
 SCREEN and PICTURE are uncompressed 24-bit BMP files (screen.bmp, the data
 root's pictures); a picture path is matched without regard to case below the
@@ -39,6 +44,19 @@ def load(path):
     return width, rows, pixel
 
 
+def luminance(rgb):
+    def linear(c):
+        c /= 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = map(linear, rgb)
+    return 0.2126 * r + 0.7152 * g + 0.0722 * b
+
+
+def contrast(a, b):
+    la, lb = luminance(a), luminance(b)
+    return (max(la, lb) + 0.05) / (min(la, lb) + 0.05)
+
+
 def cells(x, y, w, h):
     return [(x + i, y + j) for j in range(h) for i in range(w)]
 
@@ -59,6 +77,20 @@ def main(argv):
         print(100 * lit // len(inside) if inside else -1)
     elif what == "colour":
         print(*screen(int(argv[3]), int(argv[4])))
+    elif what in ("contrast", "bands"):
+        x, y, w, h, r, g, b = map(int, argv[3:10])
+        inside = [(i, j) for i, j in cells(x, y, w, h) if i < sw and j < sh]
+        if what == "contrast":
+            print(int(100 * max((contrast(screen(i, j), (r, g, b)) for i, j in inside), default=1)))
+        else:
+            rows = sorted({j for i, j in inside if screen(i, j) != (r, g, b)})
+            runs = []
+            for row in rows:
+                if runs and row == runs[-1][1] + 1:
+                    runs[-1][1] = row
+                else:
+                    runs.append([row, row])
+            print(" ".join(f"{a}-{b}" for a, b in runs))
     else:
         sys.stderr.write(__doc__)
         return 2
