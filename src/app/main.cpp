@@ -3,13 +3,14 @@
 // window; with --headless it plays a replay without any display or sound
 // device and writes what the game looks like at the end.
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/Game.h"
 #include "app/StateDump.h"
+#include "app/TextsToMeasure.h"
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
@@ -32,6 +33,7 @@ const char* kUsage =
 
 struct Options {
   bool headless = false;
+  bool listTexts = false;  // for the data check: the texts that must fit their boxes
   std::string replay, dump;
   uint32_t seed = 0;
   bool seedGiven = false;
@@ -55,6 +57,8 @@ int parseOptions(int argc, char** argv, Options& o) {
       return -1;
     } else if (arg == "--headless") {
       o.headless = true;
+    } else if (arg == "--list-texts") {
+      o.listTexts = true;
     } else if (arg == "--replay" || arg == "--dump") {
       const char* v = value();
       if (!v) return std::fprintf(stderr, "kroxl: %s needs a value\n", arg.c_str()), 2;
@@ -115,6 +119,14 @@ int runHeadless(const Options& o) {
   return 0;
 }
 
+// The game's windows as they are created, without playing anything.
+int listTexts() {
+  backend::HeadlessPlatform platform({}, {});
+  game::Game game(platform, {});
+  game::writeTextsToMeasure(game, stdout);
+  return 0;
+}
+
 int runWindow(const Options& o) {
   backend::SdlPlatform platform;
   if (!platform.ok()) {
@@ -146,5 +158,6 @@ int runWindow(const Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (const int code = parseOptions(argc, argv, o)) return code < 0 ? 0 : code;
+  if (o.listTexts) return listTexts();
   return o.headless ? runHeadless(o) : runWindow(o);
 }

@@ -4,7 +4,9 @@ data root the game plays from.
 
     datagen.py resources OUTDIR         pictures the program carries inside itself
     datagen.py build DATADIR GAMEDIR    the whole data root, from data/ and drawings
-    datagen.py --check GAMEDIR          lists every named file that is missing or unreadable
+    datagen.py --check GAMEDIR [--kroxl PROGRAM]
+                                        lists every named file that is missing or unreadable,
+                                        and every text too wide for its box on screen
 """
 import sys
 
@@ -21,6 +23,8 @@ def main(argv):
         return 0
     if len(argv) == 3 and argv[1] == "--check":
         return root.check(argv[2])
+    if len(argv) == 5 and argv[1] == "--check" and argv[3] == "--kroxl":
+        return root.check(argv[2], argv[4])
     sys.stderr.write(__doc__)
     return 2
 

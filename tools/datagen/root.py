@@ -13,6 +13,7 @@ import struct
 import sys
 
 import root_checks
+import text_fit
 
 # The modules that make the data root's files, in the order they run.
 MODULES = ["scenery_upper", "scenery_lower", "figures", "audio", "video", "voices"]
@@ -140,7 +141,11 @@ def text_problems(gamedir):
     return out
 
 
-def check(gamedir):
+def check(gamedir, kroxl=None):
+    """Prints every problem of a finished data root; the game program (by
+    default beside the data root, as the build lays them out) lists the texts
+    of its own tables, whose widths are checked with the data's."""
+    kroxl = kroxl or os.path.join(os.path.dirname(os.path.abspath(gamedir)), "kroxl")
     bad = 0
     for module in loaded_modules():
         for game_path in module.expected_files():
@@ -148,11 +153,12 @@ def check(gamedir):
             if why:
                 print(f"{game_path}: {why}")
                 bad += 1
-    for game_path, why in text_problems(gamedir):
+    for game_path, why in text_problems(gamedir) + text_fit.problems(gamedir, kroxl):
         print(f"{game_path}: {why}")
         bad += 1
     if bad:
-        print(f"{bad} problem(s): files missing or unreadable, or scripts that would misbehave",
+        print(f"{bad} problem(s): files missing or unreadable, scripts that would misbehave, "
+              "or texts too wide for their boxes",
               file=sys.stderr)
         return 1
     return 0
