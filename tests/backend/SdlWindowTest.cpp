@@ -111,8 +111,9 @@ TEST_F(Window, KeysReachTheGameAndTheFullScreenKeysDoNot) {
   key(SDLK_PAGEDOWN);
   key(SDLK_a);
   key(SDLK_F1);
+  key(SDLK_PERIOD);
   EXPECT_EQ(log, (std::vector<std::string>{"down 33", "up 33", "down 34", "up 34", "down 65", "up 65",
-                                           "down 112", "up 112"}));
+                                           "down 112", "up 112", "down 190", "up 190"}));
   log.clear();
   key(SDLK_F11);
   EXPECT_TRUE(fullScreen());
