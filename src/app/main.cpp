@@ -29,11 +29,13 @@ const char* kUsage =
     "  --seed N              seed of the game's random numbers (headless default 0)\n"
     "  --display WxH         size of the pretended physical display (headless, default 640x480)\n"
     "  --depth BITS          colour depth of the pretended display (headless, default 32)\n"
+    "  --no-opener           pretend the desktop has no program to open documents (headless)\n"
     "  --help                show this text\n";
 
 struct Options {
   bool headless = false;
   bool listTexts = false;  // for the data check: the texts that must fit their boxes
+  bool noOpener = false;
   std::string replay, dump;
   uint32_t seed = 0;
   bool seedGiven = false;
@@ -59,6 +61,8 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.headless = true;
     } else if (arg == "--list-texts") {
       o.listTexts = true;
+    } else if (arg == "--no-opener") {
+      o.noOpener = true;
     } else if (arg == "--replay" || arg == "--dump") {
       const char* v = value();
       if (!v) return std::fprintf(stderr, "kroxl: %s needs a value\n", arg.c_str()), 2;
@@ -95,6 +99,7 @@ int runHeadless(const Options& o) {
     return 2;
   }
   backend::HeadlessPlatform platform(std::move(script), o.display);
+  platform.noOpener = o.noOpener;
   game::GameSetup setup;
   setup.seed = o.seed;
   game::Game game(platform, setup);

@@ -52,7 +52,9 @@ void TForm11::Memo1Change() {
 
 void TForm11::Button1Click() { game.Form1->Close(); }
 
-void TForm11::Button2Click() { game.Form1->shellOpen(game.Form1->programPath("\\readme.txt"), "", "", 1); }
+void TForm11::Button2Click() {
+  game.Form1->openReadme(game.Form1->programPath("\\readme.txt"));
+}
 
 void TForm11::Button3Click() { game.Form1->shellOpen(kMakerWebAddress, "", "", 1); }
 

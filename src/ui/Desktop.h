@@ -116,7 +116,7 @@ class Desktop {
   void compose(gfx::Bitmap& framebuffer);
 
   TModalResult messageBox(const MessageBoxRequest& request);
-  void shellOpen(const std::string& target) { platform_.shellOpen(target); }
+  bool shellOpen(const std::string& target) { return platform_.shellOpen(target); }
 
   // Bookkeeping for forms, controls and timers.
   void addForm(Form* form);

@@ -154,8 +154,8 @@ void SdlPlatform::warpPointer(int x, int y) {
   SDL_WarpMouseInWindow(screen_.window(), at.x, at.y);
 }
 
-void SdlPlatform::shellOpen(const std::string& target) {
-  sys::shellOpen(target);
+bool SdlPlatform::shellOpen(const std::string& target) {
+  return sys::shellOpen(target);
 }
 
 }  // namespace backend

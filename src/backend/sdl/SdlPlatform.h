@@ -32,7 +32,7 @@ class SdlPlatform final : public ui::Platform {
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
     return std::nullopt;
   }
-  void shellOpen(const std::string& target) override;
+  bool shellOpen(const std::string& target) override;
 
  private:
   void handle(ui::Desktop& desktop, const SDL_Event& e);
