@@ -13,9 +13,14 @@ Label::Label(Control* parent, std::string name, std::string caption) : Control(p
 }
 
 gfx::Font Label::drawnFont(int width, int height) const {
+  if (MinContrast <= 0 && MinFontHeight <= 0) return Font;
+  Drawn& d = drawn_;
+  if (d.caption == Caption && d.font == Font && d.color == Color && d.width == width && d.height == height)
+    return d.drawn;
   gfx::Font font = Font;
   if (MinContrast > 0 && !Transparent) font.Color = gfx::readableOn(Color, font.Color, MinContrast);
   if (MinFontHeight > 0) font = gfx::text::fitting(Caption, font, width, height, WordWrap, MinFontHeight);
+  d = {Caption, Font, font, Color, width, height};
   return font;
 }
 

@@ -26,6 +26,17 @@ class Label : public Control {
   // The font the caption is drawn in, within a box of that size.
   gfx::Font drawnFont(int width, int height) const;
 
+ private:
+  // The last font worked out, kept while caption, font and box stay: the
+  // desktop repaints labels far more often than they change.
+  struct Drawn {
+    std::string caption;
+    gfx::Font font, drawn;
+    gfx::TColor color = 0;
+    int width = -1, height = -1;
+  };
+  mutable Drawn drawn_;
+
   void paint(gfx::Canvas& screen, const gfx::Rect& r) override;
 };
 
