@@ -30,7 +30,9 @@ struct GameScreen {
   ui::Form main{desktop, "Form1"};
   ui::Image schirm{&main, "schirm"};
   ui::Label helpline{&main, "helpline", "Büro der Sekräterin"};
-  ui::Label say{&main, "say", "Franz: \"Das ist ein Satz von zwanzig.\""};
+  ui::Label say{&main, "say",
+                "Hubert: \"Der Widerstand ist U / = R mal I, das weiß doch jedes Kind, Herr Professor! "
+                "Und wer das nicht weiß, der soll es lernen.\""};
   ui::Label Label1{&main, "Label1", "loading ..."};
   ui::Panel Panel1{&main, "Panel1"};
   ui::Label line1{&Panel1, "line1", "Guten Tag!"};
@@ -61,6 +63,11 @@ struct GameScreen {
     say.Font = gfx::Font{"MS Serif", 16, gfx::clWhite, false};
     say.Alignment = gfx::Align::Center;
     say.WordWrap = true;
+    say.Color = gfx::clBlack;
+    // As the game sets its spoken line: margins, readable colours, two rows.
+    say.Margin = 20;
+    say.MinContrast = 4.5;
+    say.MinFontHeight = 11;
     Label1.setBounds(10, 10, 120, 16);
     Panel1.setBounds(0, 400, 640, 80);
     Panel1.Color = gfx::clBlack;
@@ -70,6 +77,7 @@ struct GameScreen {
     for (ui::Label* line : {&line1, &Line2, &Line3, &Line4}) {
       line->setBounds(8, top, 600, 16);
       line->Font = gfx::Font{"Comic Sans MS", 13, gfx::clWhite, false};
+      line->MinFontHeight = 11;
       top += 16;
     }
     main.Show();

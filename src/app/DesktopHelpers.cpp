@@ -33,10 +33,10 @@ void TForm1::drawOverlay(const std::string& path, int x, int y) {
 
 // Texts are passed whole: the old 80-character buffers would cut off a long
 // data root in front of "\readme.txt" and open the wrong file.
-void TForm1::shellOpen(const std::string& file, const std::string& /*parameters*/,
+bool TForm1::shellOpen(const std::string& file, const std::string& /*parameters*/,
                        const std::string& /*directory*/, int /*showCommand*/) {
   const bool address = file.find("://") != std::string::npos;
-  game.desktop.shellOpen(address ? file : sys::resolvePath(file));
+  return game.desktop.shellOpen(address ? file : sys::resolvePath(file));
 }
 
 void TForm1::reportError(const std::string& line) { game.Form5->Memo1.Lines.add(line); }

@@ -94,6 +94,11 @@ TForm1::TForm1(Game& g)
   say.Font.Height = 16;
   say.Font.Color = gfx::clWhite;
   say.Visible = false;
+  // Subtitles stay clear of the screen's edges, readable in every speaker's
+  // colour, and whole in their two lines.
+  say.Margin = 20;
+  say.MinContrast = 4.5;
+  say.MinFontHeight = 11;
 
   helpline.setBounds(0, 405, 640, 20);
   helpline.Color = 9724929;
@@ -102,6 +107,7 @@ TForm1::TForm1(Game& g)
   helpline.Font.Height = 11;
   helpline.Font.Color = gfx::clWhite;
   helpline.Visible = false;
+  helpline.MinFontHeight = 9;
 
   for (ui::Button* b : {&block, &Button1, &NToption, &laden, &work}) b->Visible = false;
 
@@ -119,6 +125,8 @@ TForm1::TForm1(Game& g)
     line->Font.Height = 13;
     line->Font.Color = gfx::clWhite;
     line->Color = gfx::clBlack;
+    // A long reply is condensed to its line rather than cut at the edge.
+    line->MinFontHeight = 11;
     lineTop += 16;
   }
 
@@ -130,6 +138,8 @@ TForm1::TForm1(Game& g)
   for (ui::ComboBox* box : {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4}) {
     box->Top = 5000;
     box->Enabled = false;
+    // The open list stays on the desk, clear of the hover line and the items.
+    box->DropDownArea = schirm.boundsRect();
   }
 
   Testen.OnTimer = [this] { TestenTimer(); };

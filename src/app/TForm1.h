@@ -12,6 +12,7 @@
 #include "ui/ImageList.h"
 #include "ui/Label.h"
 #include "ui/Panel.h"
+#include "ui/TextViewer.h"
 #include "ui/Timer.h"
 
 namespace game {
@@ -150,8 +151,14 @@ class TForm1 : public ui::Form {
   // Draws a picture file onto the room picture and into the clean copy of
   // the walk strip; a missing file becomes one line in the error list.
   void drawOverlay(const std::string& path, int x, int y);
-  void shellOpen(const std::string& file, const std::string& parameters, const std::string& directory,
+  // Returns whether a program of the desktop took the file or address.
+  bool shellOpen(const std::string& file, const std::string& parameters, const std::string& directory,
                  int showCommand);
+  // Shows a readme (a game path): through the desktop as a UTF-8 copy, or,
+  // with no program there to open it, in a window of the game.
+  void openReadme(const std::string& file);
+  // The game's own window for reading a text, while one is open.
+  std::unique_ptr<ui::TextViewer> textViewer;
 
   // A path under the data root or the program directory. A name that would
   // climb out of the data root is kept inside it (see sys::confinedName), so

@@ -3,13 +3,14 @@
 // window; with --headless it plays a replay without any display or sound
 // device and writes what the game looks like at the end.
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "app/Game.h"
 #include "app/StateDump.h"
+#include "app/TextsToMeasure.h"
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
@@ -31,11 +32,14 @@ const char* kUsage =
     "  --depth BITS          colour depth of the pretended display (headless, default 32)\n"
     "  --spoken-lines        list every line the program itself can speak, one\n"
     "                        'Speaker: \"Text\"' a line (UTF-8), and exit\n"
+    "  --no-opener           pretend the desktop has no program to open documents (headless)\n"
     "  --help                show this text\n";
 
 struct Options {
   bool headless = false;
   bool spokenLines = false;
+  bool listTexts = false;  // for the data check: the texts that must fit their boxes
+  bool noOpener = false;
   std::string replay, dump;
   uint32_t seed = 0;
   bool seedGiven = false;
@@ -61,6 +65,10 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.spokenLines = true;
     } else if (arg == "--headless") {
       o.headless = true;
+    } else if (arg == "--list-texts") {
+      o.listTexts = true;
+    } else if (arg == "--no-opener") {
+      o.noOpener = true;
     } else if (arg == "--replay" || arg == "--dump") {
       const char* v = value();
       if (!v) return std::fprintf(stderr, "kroxl: %s needs a value\n", arg.c_str()), 2;
@@ -97,6 +105,7 @@ int runHeadless(const Options& o) {
     return 2;
   }
   backend::HeadlessPlatform platform(std::move(script), o.display);
+  platform.noOpener = o.noOpener;
   game::GameSetup setup;
   setup.seed = o.seed;
   game::Game game(platform, setup);
@@ -118,6 +127,14 @@ int runHeadless(const Options& o) {
   game.run();
   // The game may have ended before the replay did.
   if (!platform.finished()) dump();
+  return 0;
+}
+
+// The game's windows as they are created, without playing anything.
+int listTexts() {
+  backend::HeadlessPlatform platform({}, {});
+  game::Game game(platform, {});
+  game::writeTextsToMeasure(game, stdout);
   return 0;
 }
 
@@ -157,5 +174,6 @@ int main(int argc, char** argv) {
     for (const game::SpokenLine& line : game::builtInSpokenLines()) std::printf("%s\n", line.key().c_str());
     return 0;
   }
+  if (o.listTexts) return listTexts();
   return o.headless ? runHeadless(o) : runWindow(o);
 }

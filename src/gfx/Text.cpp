@@ -94,37 +94,6 @@ FontCache& cache() {
   return instance;
 }
 
-std::vector<std::string> wrapLines(const std::string& text, const Font& font, int width) {
-  std::vector<std::string> lines;
-  std::string current;
-  std::string word;
-  auto flushWord = [&]() {
-    if (word.empty()) return;
-    const std::string candidate = current.empty() ? word : current + " " + word;
-    if (!current.empty() && measure(candidate, font).width > width) {
-      lines.push_back(current);
-      current = word;
-    } else {
-      current = candidate;
-    }
-    word.clear();
-  };
-  for (char c : text) {
-    if (c == ' ') {
-      flushWord();
-    } else if (c == '\n') {
-      flushWord();
-      lines.push_back(current);
-      current.clear();
-    } else if (c != '\r') {
-      word += c;
-    }
-  }
-  flushWord();
-  if (!current.empty() || lines.empty()) lines.push_back(current);
-  return lines;
-}
-
 }  // namespace
 
 TextSize measure(const std::string& utf8, const Font& font) {
@@ -144,6 +113,124 @@ int lineHeight(const Font& font) {
 void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font,
           const Rect& clip) {
   if (const Bitmap* line = cache().line(font, utf8)) blendOnto(target, x, y, *line, clip);
+}
+
+namespace {
+
+std::vector<std::string> split(const std::string& text, char at) {
+  std::vector<std::string> parts(1);
+  for (char c : text) {
+    if (c == at)
+      parts.emplace_back();
+    else if (c != '\r')
+      parts.back() += c;
+  }
+  return parts;
+}
+
+// A word of one character once quotes and punctuation are set aside: a sign
+// of a formula, a variable, a digit.
+bool lone(const std::string& word) {
+  static const std::string kAside = "\"'.,;:!?()";
+  size_t first = word.find_first_not_of(kAside), last = word.find_last_not_of(kAside);
+  if (first == std::string::npos) return false;
+  const std::string core = word.substr(first, last - first + 1);
+  size_t at = 0;
+  int characters = 0;
+  while (at < core.size()) {
+    const unsigned char c = static_cast<unsigned char>(core[at]);
+    at += c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    ++characters;
+  }
+  return characters == 1;
+}
+
+// Greedy filling of lines with pieces joined by blanks; a piece wider than
+// the width gets a line of its own.
+void fill(const std::vector<std::string>& pieces, const Font& font, int width,
+          std::vector<std::string>& lines) {
+  std::string current;
+  for (const std::string& piece : pieces) {
+    const std::string candidate = current.empty() ? piece : current + " " + piece;
+    if (!current.empty() && measure(candidate, font).width > width) {
+      lines.push_back(current);
+      current = piece;
+    } else {
+      current = candidate;
+    }
+  }
+  lines.push_back(current);
+}
+
+void wrapParagraph(const std::string& paragraph, const Font& font, int width,
+                   std::vector<std::string>& lines) {
+  std::vector<std::string> words;
+  for (std::string& w : split(paragraph, ' '))
+    if (!w.empty()) words.push_back(std::move(w));
+  if (words.empty()) {
+    lines.emplace_back();
+    return;
+  }
+  // Words that must stay together form one piece.
+  std::vector<std::vector<std::string>> pieces{{words.front()}};
+  for (size_t i = 1; i < words.size(); ++i) {
+    if (lone(words[i - 1]) || lone(words[i]))
+      pieces.back().push_back(words[i]);
+    else
+      pieces.push_back({words[i]});
+  }
+  std::vector<std::string> joined;
+  for (const auto& piece : pieces) {
+    std::string text;
+    for (const std::string& w : piece) text += (text.empty() ? "" : " ") + w;
+    if (piece.size() > 1 && measure(text, font).width > width) {
+      // Too wide even for a line of its own: it breaks after all.
+      if (!joined.empty()) fill(joined, font, width, lines);
+      joined.clear();
+      fill(piece, font, width, lines);
+      continue;
+    }
+    joined.push_back(text);
+  }
+  if (!joined.empty()) fill(joined, font, width, lines);
+}
+
+bool fits(const std::string& text, const Font& font, int width, int height, bool wrap) {
+  const std::vector<std::string> lines = wrap ? wrapLines(text, font, width) : std::vector<std::string>{text};
+  if (static_cast<int>(lines.size()) * lineHeight(font) > height) return false;
+  for (const std::string& line : lines)
+    if (measure(line, font).width > width) return false;
+  return true;
+}
+
+}  // namespace
+
+std::vector<std::string> wrapLines(const std::string& utf8, const Font& font, int width) {
+  std::vector<std::string> paragraphs = split(utf8, '\n');
+  // A line feed at the very end starts no line of its own.
+  if (paragraphs.size() > 1 && paragraphs.back().empty()) paragraphs.pop_back();
+  std::vector<std::string> lines;
+  for (const std::string& paragraph : paragraphs) wrapParagraph(paragraph, font, width, lines);
+  return lines;
+}
+
+Font fitting(const std::string& utf8, const Font& font, int width, int height, bool wrap, int minHeight) {
+  Font f = font;
+  while (f.Height > minHeight && !fits(utf8, f, width, height, wrap)) --f.Height;
+  return f;
+}
+
+std::string elide(const std::string& utf8, const Font& font, int width) {
+  if (measure(utf8, font).width <= width) return utf8;
+  std::string text = utf8;
+  while (!text.empty()) {
+    // Drop the last UTF-8 character.
+    size_t cut = text.size() - 1;
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+    text.erase(cut);
+    if (measure(text + "…", font).width <= width) return text + "…";
+  }
+  return "";
 }
 
 void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font,

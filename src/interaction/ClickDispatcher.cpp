@@ -8,6 +8,7 @@
 #include "app/Game.h"
 #include "app/TForm1.h"
 #include "interaction/TForm13.h"
+#include "script/Commands.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 
@@ -114,6 +115,10 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
     f2.inventar.Tag = 0;
     return;
   }
+
+  // During a scene or a conversation a left click ends the line on display,
+  // where it used to do nothing; the double click below still counts.
+  if (button == ui::MouseButton::Left) script::endSpokenLine(*this);
 
   // The double-click detector; the runner counts it down once per tick.
   if (clickCountdown > 0) {

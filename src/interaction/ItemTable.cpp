@@ -64,6 +64,10 @@ constexpr const char* kGenericRefusalHigh = "Das kann ich nicht machen!";
 
 }  // namespace
 
+std::span<const Item> allItems() {
+  return kItems;
+}
+
 const Item* findItem(const std::string& name) {
   for (const Item& item : kItems)
     if (name == item.name) return &item;

@@ -1,4 +1,5 @@
 #pragma once
+#include <span>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct Item {
 // The item of this exact name (case and umlauts count), or null for a name
 // that is no item.
 const Item* findItem(const std::string& name);
+std::span<const Item> allItems();
 
 // Index of the empty slot's picture among the icons.
 inline constexpr int kEmptySlotIcon = 4;

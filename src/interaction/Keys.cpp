@@ -6,6 +6,7 @@
 #include "persist/TForm3.h"
 #include "persist/TForm5.h"
 #include "persist/TForm8.h"
+#include "script/Commands.h"
 #include "state/TForm2.h"
 
 namespace game {
@@ -93,6 +94,8 @@ void TForm1::FormKeyDown(int& key) {
   if (developer && key == 'G') Runner.setEnabled(false);
   if (developer && key == 'H') Runner.setEnabled(true);
   if (key == ui::vk::Return) enterKey(*this);
+  // The full stop ends the spoken line of a scene, as a left click does.
+  if (key == ui::vk::OemPeriod) script::endSpokenLine(*this);
   if (key == ui::vk::Escape) escapeKey(*this);
   if (!developer) return;
   switch (key) {

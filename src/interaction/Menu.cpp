@@ -21,8 +21,6 @@ constexpr int kWalkTargetAway = 3000;
 constexpr int kPanelX = 218, kPanelY = 197;
 // Pointer shapes over the menu and over one of its entries.
 constexpr int kMenuCursor = 3, kEntryCursor = 2;
-// The shell's "show maximised".
-constexpr int kShowMaximized = 3;
 
 struct MenuEntry {
   int left, right, top, bottom;  // both ends included
@@ -136,7 +134,7 @@ void TForm1::menuHover(int x, int y) {
 bool TForm1::menuClick() {
   const std::string entry = helpline.Caption;
   if (entry == "Hilfe und Info") {
-    shellOpen(dataPath("\\readme.txt"), "", "", kShowMaximized);
+    openReadme(dataPath("\\readme.txt"));
   } else if (entry == "Zwischensequenzen ansehen") {
     openCutSceneList(*this);
   } else if (entry == "Programmeinstellungen") {

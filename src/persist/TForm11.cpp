@@ -25,11 +25,12 @@ TForm11::TForm11(Game& g)
   Label1.Font.Height = 16;
   Memo1.setBounds(12, 36, 508, 258);
   Memo1.ReadOnly = true;
-  Button1.setBounds(12, 308, 130, 27);
+  // Each button as wide as its caption needs: the web address is long.
+  Button1.setBounds(12, 308, 116, 27);
   Button1.Font.Bold = true;
-  Button2.setBounds(150, 308, 110, 27);
-  Button3.setBounds(268, 308, 140, 27);
-  Button4.setBounds(416, 308, 104, 27);
+  Button2.setBounds(136, 308, 100, 27);
+  Button3.setBounds(244, 308, 190, 27);
+  Button4.setBounds(442, 308, 78, 27);
 
   Memo1.OnChange = [this] { Memo1Change(); };
   Button1.OnClick = [this] { Button1Click(); };
@@ -51,7 +52,9 @@ void TForm11::Memo1Change() {
 
 void TForm11::Button1Click() { game.Form1->Close(); }
 
-void TForm11::Button2Click() { game.Form1->shellOpen(game.Form1->programPath("\\readme.txt"), "", "", 1); }
+void TForm11::Button2Click() {
+  game.Form1->openReadme(game.Form1->programPath("\\readme.txt"));
+}
 
 void TForm11::Button3Click() { game.Form1->shellOpen(kMakerWebAddress, "", "", 1); }
 

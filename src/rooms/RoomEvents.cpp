@@ -1,6 +1,9 @@
 // Wires the room builder and the hover handlers into the main window.
 #include "rooms/RoomEvents.h"
 
+#include <limits>
+
+#include "app/Game.h"
 #include "app/TForm1.h"
 
 namespace game::rooms {
@@ -18,6 +21,12 @@ void setUpRooms(TForm1& f1) {
     f1.zoneMouseMove(x + f1.zone.Left - f1.schirm.Left, y + f1.zone.Top - f1.schirm.Top);
   };
   f1.OnMouseMove = [&f1](ui::Shift, int, int) { f1.FormMouseMove(); };
+  // Off the screen (the window's bars) the pointer is over no hot spot: the
+  // name it left fades as it does on empty floor.
+  f1.schirm.OnMouseLeave = [&f1] {
+    constexpr int kNowhere = std::numeric_limits<int>::min();
+    if (!f1.game.desktop.pointerOnScreen()) f1.zoneMouseMove(kNowhere, kNowhere);
+  };
   // A positive left edge of `cd` asks the next room change to check the
   // screen's resolution; the first room always does.
   f1.cd.Left = 15;

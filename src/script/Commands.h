@@ -90,5 +90,11 @@ void videoWatch(TForm1& f1);
 void musicWatch(TForm1& f1);
 void waveWatch(TForm1& f1);
 
+// Ends the spoken line of a running scene or conversation early: a shown
+// line expires on the next tick, a voiced one jumps to the end of its
+// recording (or loses the recording still queued for it). In normal play
+// and in the menu nothing happens. Returns whether a line was ended.
+bool endSpokenLine(TForm1& f1);
+
 }  // namespace script
 }  // namespace game

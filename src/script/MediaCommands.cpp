@@ -268,4 +268,25 @@ void waveWatch(TForm1& f1) {
                       " tag: " + std::to_string(wave.Tag);
 }
 
+bool endSpokenLine(TForm1& f1) {
+  const std::string& mode = store(f1).mode.Caption;
+  if (mode != "KI Script working ..." && mode != "dialog") return false;
+  const std::string& caption = f1.say.Caption;
+  if (caption.empty() || caption == " " || f1.say.Tag <= 0) return false;
+  int& speechFlag = f1.game.Form3->StringGrid1.Tag;
+  media::MediaPlayer& wave = *f1.MediaPlayer2;
+  if (speechFlag == -1 && wave.Tag == kSpeech && wave.mode() == media::Mode::Playing) {
+    // The wave-end watch clears the line and what waits for it.
+    wave.setPosition(wave.Length());
+    return true;
+  }
+  if (line(f1, 0) == "play wav speech") {
+    queue(f1).set(0, "hugo");
+    queue(f1).set(1, "hugo");
+  }
+  speechFlag = 0;
+  f1.say.Tag = 1;
+  return true;
+}
+
 }  // namespace game::script

@@ -22,6 +22,18 @@ int faceIndex(const TForm2& f2, bool right) {
   return -1;
 }
 
+// Where he stood is painted over with the clean walk strip first: a jump (the
+// Enter key turns every walk into one) would leave a copy of him behind.
+// Right after a room change the strip is not taken yet, and the room is
+// freshly drawn anyway.
+void eraseProtagonist(TForm1& f1) {
+  const TForm2& f2 = store(f1);
+  if (f2.sonsti.Tag == 1) return;
+  const int p = f2.posit.Tag, zl = f1.zone.Left, zt = f1.zone.Top;
+  f1.schirm.canvas().copyRect({p - 40, kTop, p + 204, kTop + 179}, f1.Image2.Picture,
+                              {p - zl - 40, kTop - zt, p - zl + 204, kTop + 179 - zt});
+}
+
 }  // namespace
 
 Ending walkingTo(TForm1& f1) {
@@ -52,6 +64,7 @@ Ending waitForStop(TForm1& f1) {
 
 Ending jumpTo(TForm1& f1) {
   const int x = toInt(line(f1, 1));
+  eraseProtagonist(f1);
   f1.log("jump to " + std::to_string(x));
   f1.block.Left = x;
   store(f1).posit.Tag = x;

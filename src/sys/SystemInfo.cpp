@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fstream>
 
@@ -61,19 +62,30 @@ DriveType driveType(const std::string& path) {
 }
 
 bool shellOpen(const std::string& target) {
-  // A double fork: the intermediate child exits at once and is reaped here,
-  // so xdg-open runs on its own and leaves no zombie behind.
+  // A double fork: the intermediate child reports how xdg-open ended, or
+  // gives up waiting and exits, leaving xdg-open to run on its own (no
+  // zombie: init adopts it).
+  constexpr int kWaitSteps = 60, kStepMicroseconds = 50000;
   const pid_t child = ::fork();
   if (child < 0) return false;
   if (child == 0) {
-    if (::fork() == 0) {
+    const pid_t opener = ::fork();
+    if (opener == 0) {
       ::execlp("xdg-open", "xdg-open", target.c_str(), static_cast<char*>(nullptr));
       ::_exit(127);
+    }
+    if (opener < 0) ::_exit(1);
+    for (int step = 0; step < kWaitSteps; ++step) {
+      int status = 0;
+      if (::waitpid(opener, &status, WNOHANG) == opener)
+        ::_exit(WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1);
+      ::usleep(kStepMicroseconds);
     }
     ::_exit(0);
   }
   int status = 0;
-  ::waitpid(child, &status, 0);
+  while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+  }
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 

@@ -17,8 +17,9 @@ MemoryStatus memoryStatus();
 // drives, ISO 9660 and UDF CD-ROMs, tmpfs and ramfs RAM disks.
 DriveType driveType(const std::string& path);
 
-// Opens a document or address with the desktop's default program (xdg-open),
-// without waiting for it. Returns false if it could not be started.
+// Opens a document or address with the desktop's default program (xdg-open).
+// Returns false where there is no xdg-open or it fails (no program for the
+// document); one that is still busy after a few seconds counts as opened.
 bool shellOpen(const std::string& target);
 
 }  // namespace sys

@@ -15,7 +15,10 @@ class AbstractButton : public Control {
   void mouseMove(Shift shift, int x, int y) override;
   void mouseUp(MouseButton button, Shift shift, int x, int y) override;
   void mouseEnter() override { hovered_ = true; }
-  void mouseLeave() override { hovered_ = false; }
+  void mouseLeave() override {
+    hovered_ = false;
+    Control::mouseLeave();
+  }
   void captureLost() override { held_ = pressed_ = false; }
 
   bool pressed() const { return pressed_; }

@@ -53,15 +53,43 @@ void ComboBox::setDroppedDown(bool dropped) {
   list_.Font = Font;
   list_.Items.assign(Items.lines());
   list_.ItemHeight = std::max(13, gfx::text::lineHeight(Font) + 2);
-  const int rows = std::clamp(Items.Count(), 1, std::max(1, DropDownCount));
-  const gfx::Rect box = screenRect();
-  const int height = rows * list_.ItemHeight + 2;
-  // Below the box, or above it when the screen ends first.
-  const int top = box.bottom + height <= desktop->screenHeight() ? box.bottom : box.top - height;
-  list_.setBounds(box.left, top, Width, height);
+  placeList();
   list_.setItemIndex(itemIndex_);
   dropped_ = true;
   desktop->openPopup(list_, *this, [this] { dropped_ = false; });
+}
+
+gfx::Rect ComboBox::dropDownArea() {
+  if (!DropDownArea.empty()) return DropDownArea;
+  const Desktop* d = desktop();
+  return d ? gfx::Rect::xywh(0, 0, d->screenWidth(), d->screenHeight()) : screenRect();
+}
+
+int ComboBox::widestListText() {
+  return dropDownArea().width() - DropDownList::kTextSpace - ScrollBar::kWidth;
+}
+
+// Below the box, or above it where the area ends first; with room on
+// neither side, on the roomier one with fewer rows. As wide as the widest
+// item, and moved to the left where the area ends.
+void ComboBox::placeList() {
+  const gfx::Rect area = dropDownArea();
+  const gfx::Rect box = screenRect();
+  int rows = std::clamp(Items.Count(), 1, std::max(1, DropDownCount));
+  const int below = area.bottom - box.bottom, above = box.top - area.top;
+  const int roomRows = (std::max(below, above) - 2) / list_.ItemHeight;
+  if (rows * list_.ItemHeight + 2 > below && rows * list_.ItemHeight + 2 > above)
+    rows = std::max(1, roomRows);
+  const int height = rows * list_.ItemHeight + 2;
+  const int top = height <= below ? box.bottom : box.top - height;
+
+  int widest = 0;
+  for (const std::string& item : Items.lines())
+    widest = std::max(widest, gfx::text::measure(item, Font).width);
+  const int bar = Items.Count() > rows ? ScrollBar::kWidth : 0;
+  const int width = std::clamp(widest + DropDownList::kTextSpace + bar, Width, std::max(Width, area.width()));
+  const int left = std::max(area.left, std::min(box.left, area.right - width));
+  list_.setBounds(left, top, width, height);
 }
 
 gfx::Rect ComboBox::buttonRect() const {
@@ -129,23 +157,31 @@ void ComboBox::keyPress(char32_t ch) {
   }
 }
 
+// The field is everything inside the sunken frame, so that a line of text
+// fits even a low box whole, descenders and umlauts included. A text too long
+// for it is drawn smaller and, if need be, shortened.
 void ComboBox::paint(gfx::Canvas& screen, const gfx::Rect& r) {
   const bool enabled = enabledInTree();
   look::sunkenFrame(screen, r, enabled ? Color : gfx::clBtnFace);
   look::arrowButton(screen, buttonRect().offset(r.left, r.top), look::Arrow::Down, enabled, dropped_);
-  const gfx::Rect field{r.left + 3, r.top + 3, r.left + buttonRect().left - 1, r.bottom - 3};
-  const bool highlight = focused() && enabled && !dropped_;
+  const gfx::Rect field{r.left + 2, r.top + 2, r.left + buttonRect().left, r.bottom - 2};
+  const bool focus = focused() && enabled && !dropped_;
+  // A box in a colour of its own (a wrong answer in red) keeps it with the focus.
+  const bool highlight = focus && Color == gfx::clWindow;
   if (highlight) screen.fillRect(field, gfx::clHighlight);
   gfx::Font f = Font;
   if (!enabled) f.Color = gfx::clGrayText;
   if (highlight) f.Color = gfx::clWhite;
+  const gfx::Rect text{field.left + 2, field.top, field.right - 1, field.bottom};
+  f = gfx::text::fitting(Text(), f, text.width(), text.height(), false, std::max(1, Font.Height - 2));
   const gfx::Rect clip = screen.clip();
   screen.setClip(field.intersect(clip));
   screen.Font = f;
-  const int top = field.top + (field.height() - gfx::text::lineHeight(f)) / 2;
-  screen.textBox({field.left + 1, top, field.right, field.bottom}, Text(), gfx::Align::Left, false);
+  const int top = text.top + (text.height() - gfx::text::lineHeight(f)) / 2;
+  screen.textBox({text.left, top, text.right, text.bottom}, gfx::text::elide(Text(), f, text.width()),
+                 gfx::Align::Left, false);
   screen.setClip(clip);
-  if (highlight) look::focusRect(screen, field);
+  if (focus) look::focusRect(screen, field);
 }
 
 }  // namespace ui

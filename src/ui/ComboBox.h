@@ -17,6 +17,9 @@ class ComboBox : public Control {
 
   sys::TextList Items;
   int DropDownCount = 8;  // the most items the open list shows at once
+  // Where the open list must stay, in desktop coordinates; empty: the screen.
+  // The list is as wide as its widest item, as far as this area allows.
+  gfx::Rect DropDownArea;
 
   int ItemIndex() const { return itemIndex_; }
   // An index outside the items selects none.
@@ -39,10 +42,14 @@ class ComboBox : public Control {
   // The user chose an item in the open list.
   void choose(int index);
   DropDownList& list() { return list_; }
+  // The widest item text the open list can show whole.
+  int widestListText();
 
  private:
   void userSelect(int index);
   gfx::Rect buttonRect() const;
+  gfx::Rect dropDownArea();
+  void placeList();
 
   int itemIndex_ = -1;
   bool dropped_ = false;

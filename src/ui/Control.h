@@ -75,6 +75,7 @@ class Control {
   std::function<void(MouseButton, Shift, int x, int y)> OnMouseDown;
   std::function<void(MouseButton, Shift, int x, int y)> OnMouseUp;
   std::function<void(Shift, int x, int y)> OnMouseMove;
+  std::function<void()> OnMouseLeave;  // the pointer is no longer over the control
   std::function<void(int& key, Shift)> OnKeyDown;
   std::function<void(int& key, Shift)> OnKeyUp;
   std::function<void(char32_t& ch)> OnKeyPress;
@@ -97,7 +98,9 @@ class Control {
   virtual void userClick() { click(); }
   // The pointer came over the control or left it.
   virtual void mouseEnter() {}
-  virtual void mouseLeave() {}
+  virtual void mouseLeave() {
+    if (OnMouseLeave) OnMouseLeave();
+  }
   // The control had the mouse captured and lost it before the release (its
   // form was hidden, disabled or shut out by a modal form).
   virtual void captureLost() {}

@@ -62,6 +62,10 @@ class Desktop {
   void keyUp(int key, Shift shift = {});
   void textInput(const std::string& utf8);
   gfx::Point pointer() const { return pointer_; }
+  // The pointer went off the screen (onto the window's bars, or out of the
+  // window): no control is under it until it moves onto the screen again.
+  void pointerLeft();
+  bool pointerOnScreen() const { return pointerOnScreen_; }
   // Mouse capture: moves and the release go to this control wherever the
   // pointer is. A press captures the pressed control until its release.
   Control* capture() const { return capture_; }
@@ -112,7 +116,7 @@ class Desktop {
   void compose(gfx::Bitmap& framebuffer);
 
   TModalResult messageBox(const MessageBoxRequest& request);
-  void shellOpen(const std::string& target) { platform_.shellOpen(target); }
+  bool shellOpen(const std::string& target) { return platform_.shellOpen(target); }
 
   // Bookkeeping for forms, controls and timers.
   void addForm(Form* form);
@@ -149,6 +153,7 @@ class Desktop {
   std::function<void()> popupClosed_;
   Form* closePressed_ = nullptr;
   gfx::Point pointer_{-1, -1};
+  bool pointerOnScreen_ = true;
   bool pointerMovePending_ = false;
 
   struct LastDown {

@@ -52,6 +52,7 @@ void Desktop::setHover(Control* control) {
 
 void Desktop::mouseMove(int x, int y, Shift shift) {
   pointer_ = {x, y};
+  pointerOnScreen_ = true;
   closeStalePopup();
   // A form that was disabled or shut out by a modal form since the press
   // loses the capture, as the release would reach a window that takes none.
@@ -63,6 +64,13 @@ void Desktop::mouseMove(int x, int y, Shift shift) {
   if (!target) return;
   const gfx::Point local = target->toLocal(x, y);
   target->mouseMove(shift, local.x, local.y);
+}
+
+void Desktop::pointerLeft() {
+  if (!pointerOnScreen_) return;
+  pointerOnScreen_ = false;
+  pointer_ = {-1, -1};
+  setHover(nullptr);
 }
 
 // A press while a popup is open: inside it goes to the popup, outside it
@@ -82,6 +90,7 @@ bool Desktop::pressPopup(MouseButton button, int x, int y, Shift shift) {
 
 void Desktop::mouseDown(MouseButton button, int x, int y, Shift shift) {
   pointer_ = {x, y};
+  pointerOnScreen_ = true;
   closeStalePopup();
   if (pressPopup(button, x, y, shift)) return;
   Form* form = formAt(x, y);

@@ -10,6 +10,9 @@ class ComboBox;
 // chooses it.
 class DropDownList : public ListBox {
  public:
+  // Room beside an item's text: the frame and the gap before the text.
+  static constexpr int kTextSpace = 6;
+
   explicit DropDownList(ComboBox& owner);
   ~DropDownList() override;
 

@@ -19,26 +19,8 @@ MessageBoxForm::MessageBoxForm(Desktop& desktop, const MessageBoxRequest& reques
   text_.WordWrap = true;
   text_.setBounds(62, 18, textWidth, 13);
   // Grow the label to the lines the wrapped text needs.
-  const int lineHeight = gfx::text::lineHeight(text_.Font);
-  int lines = 1;
-  {
-    std::string word, current;
-    for (char c : request.text + " ") {
-      if (c != ' ') {
-        word += c;
-        continue;
-      }
-      const std::string candidate = current.empty() ? word : current + " " + word;
-      if (!current.empty() && gfx::text::measure(candidate, text_.Font).width > textWidth) {
-        ++lines;
-        current = word;
-      } else {
-        current = candidate;
-      }
-      word.clear();
-    }
-  }
-  text_.Height = lines * lineHeight;
+  const auto lines = gfx::text::wrapLines(request.text, text_.Font, textWidth);
+  text_.Height = static_cast<int>(lines.size()) * gfx::text::lineHeight(text_.Font);
 
   const bool yesNo = request.buttons == MessageButtons::YesNo;
   const int clientWidth = std::max(62 + textWidth + 16, yesNo ? 200 : 120);

@@ -15,7 +15,7 @@ class NullPlatform final : public Platform {
   DisplayInfo display() const override { return {640, 480, 32}; }
   void warpPointer(int, int) override {}
   std::optional<TModalResult> answerMessageBox(const MessageBoxRequest&) override { return TModalResult::Ok; }
-  void shellOpen(const std::string&) override {}
+  bool shellOpen(const std::string&) override { return false; }
 };
 
 }  // namespace ui

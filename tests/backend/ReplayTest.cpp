@@ -12,9 +12,9 @@ using Kind = backend::ReplayAction::Kind;
 TEST(ReplayTest, EveryCommandIsRead) {
   const auto script = parseReplay(
       "# a comment\n\nwait 500\nticks 3\nmove 10 20\nclick right 1 2\ndblclick 3 4\nkey F5\nkey Enter\n"
-      "type Kapitel zwei\nanswer yes\nidle 9000\nscreenshot a.bmp\r\n");
+      "type Kapitel zwei\nanswer yes\nidle 9000\nscreenshot a.bmp\r\nkey Period\n");
   ASSERT_TRUE(script.ok()) << script.error;
-  ASSERT_EQ(script.actions.size(), 11u);
+  ASSERT_EQ(script.actions.size(), 12u);
   EXPECT_EQ(script.actions[0].kind, Kind::Wait);
   EXPECT_EQ(script.actions[0].amount, 500);
   EXPECT_EQ(script.actions[0].lineNumber, 3);
@@ -25,6 +25,7 @@ TEST(ReplayTest, EveryCommandIsRead) {
   EXPECT_EQ(script.actions[7].text, "Kapitel zwei");
   EXPECT_EQ(script.actions[8].text, "yes");
   EXPECT_EQ(script.actions[10].text, "a.bmp");
+  EXPECT_EQ(script.actions[11].key, ui::vk::OemPeriod);
 }
 
 TEST(ReplayTest, AnUnknownOrMalformedLineIsAnErrorWithItsLineNumber) {

@@ -78,6 +78,14 @@ struct Window : ::testing::Test {
     }
     SDL_PushEvent(&e);
   }
+  void mouse(Uint32 type, int x, int y, Uint8 button) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = button;
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+  }
   void click(int x, int y) {
     mouse(SDL_MOUSEMOTION, x, y);
     mouse(SDL_MOUSEBUTTONDOWN, x, y);
@@ -103,8 +111,9 @@ TEST_F(Window, KeysReachTheGameAndTheFullScreenKeysDoNot) {
   key(SDLK_PAGEDOWN);
   key(SDLK_a);
   key(SDLK_F1);
+  key(SDLK_PERIOD);
   EXPECT_EQ(log, (std::vector<std::string>{"down 33", "up 33", "down 34", "up 34", "down 65", "up 65",
-                                           "down 112", "up 112"}));
+                                           "down 112", "up 112", "down 190", "up 190"}));
   log.clear();
   key(SDLK_F11);
   EXPECT_TRUE(fullScreen());
@@ -127,6 +136,42 @@ TEST_F(Window, ClicksLandOnTheGamePixelUnderThePointerAtAnySize) {
   EXPECT_EQ(platform.screen().viewport().area(), gfx::Rect::xywh(0, 0, 1024, 768));
   click(512, 384);
   EXPECT_EQ(log, (std::vector<std::string>{"left 100,200", "left 100,200", "right 0,240"}));
+}
+
+// 1200 x 600 shows the picture 800 x 600 with bars 200 pixels wide on either
+// side; they lie off the game's screen.
+TEST_F(Window, TheBarsBesideThePictureAreOffTheGamesScreen) {
+  SDL_SetWindowSize(platform.screen().window(), 1200, 600);
+  step();
+  ASSERT_EQ(platform.screen().viewport().area(), gfx::Rect::xywh(200, 0, 800, 600));
+  left.OnMouseUp = [this](ui::MouseButton, ui::Shift, int x, int y) {
+    log.push_back("up " + std::to_string(x) + "," + std::to_string(y));
+  };
+  left.OnMouseLeave = [this] { log.push_back("leave"); };
+  // A click in a bar reaches nothing, not even the picture's edge; the
+  // pointer there is over no control.
+  mouse(SDL_MOUSEMOTION, 300, 300);
+  step();
+  click(100, 300);
+  mouse(SDL_MOUSEBUTTONDOWN, 1100, 300, SDL_BUTTON_RIGHT);
+  mouse(SDL_MOUSEBUTTONUP, 1100, 300, SDL_BUTTON_RIGHT);
+  step();
+  EXPECT_EQ(log, (std::vector<std::string>{"leave"}));
+  EXPECT_EQ(desktop.hovered(), nullptr);
+  EXPECT_FALSE(desktop.pointerOnScreen());
+  // A press on the picture keeps its drag: the release in the bar counts at
+  // the picture's edge. A release whose press was in the bar is dropped.
+  log.clear();
+  mouse(SDL_MOUSEMOTION, 300, 300);
+  mouse(SDL_MOUSEBUTTONDOWN, 300, 300);
+  mouse(SDL_MOUSEMOTION, 50, 300);
+  mouse(SDL_MOUSEBUTTONUP, 50, 300);
+  mouse(SDL_MOUSEBUTTONDOWN, 50, 300);
+  mouse(SDL_MOUSEMOTION, 300, 300);
+  mouse(SDL_MOUSEBUTTONUP, 300, 300);
+  step();
+  EXPECT_EQ(log, (std::vector<std::string>{"left 80,240", "up 0,240"}));
+  EXPECT_TRUE(desktop.pointerOnScreen());
 }
 
 TEST_F(Window, ClosingTheWindowClosesTheMainForm) {

@@ -74,7 +74,7 @@ $got"
 # $BACKGROUND (or all of them when $BACKGROUND is the picture itself). Game
 # paths are matched without regard to case, as the game does.
 share_shown() {
-  python3 "$(dirname "$0")/lib/screen.py" "$SCREEN" "$GAME" "$1" "$2" "$3" "$BACKGROUND"
+  python3 "$(dirname "$0")/lib/screen.py" shows "$SCREEN" "$GAME" "$1" "$2" "$3" "$BACKGROUND"
 }
 
 # The room shows the picture $BACKGROUND: most of it, people and the

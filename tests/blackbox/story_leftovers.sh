@@ -15,7 +15,7 @@ scene() { { echo "wait 3000"; cat; echo "idle 600000"; } | play; }
 
 # Share (%) of a picture's pixels that screen shot $2 (default the dump's)
 # shows with the picture laid at x y, inside the clip x,y,w,h only.
-shown() { python3 "$(dirname "$0")/lib/screen.py" "${5:-$DUMP/screen.bmp}" "$GAME" "$1" "$2" "$3" "" "$4"; }
+shown() { python3 "$(dirname "$0")/lib/screen.py" shows "${5:-$DUMP/screen.bmp}" "$GAME" "$1" "$2" "$3" "" "$4"; }
 expect_shown() {
   local got
   got=$(shown "$@")

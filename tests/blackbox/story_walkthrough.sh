@@ -65,12 +65,13 @@ lose() {
 }
 
 # Chooses an answer of the desk test: a click opens the drop-down box (17
-# pixels high), whose list opens below it with rows of 15 pixels; a click on
-# row k chooses that answer.
+# pixels high), whose list opens with rows of 15 pixels, below the box or,
+# where the desk ends first, at the list top given; a click on row k chooses
+# that answer.
 answer() {
-  local left=$1 top=$2 row=$3
+  local left=$1 top=$2 row=$3 list=${4:-$(($2 + 17))}
   emit "click left $((left + 60)) $((top + 8))"
-  emit "click left $((left + 60)) $((top + 17 + 1 + 15 * row + 7))"
+  emit "click left $((left + 60)) $((list + 1 + 15 * row + 7))"
 }
 
 expect_inventory() {
@@ -144,7 +145,7 @@ spot left 420 300 # Arbeitsplatz
 idle
 answer 264 160 4 # Wasser
 answer 300 216 2 # U = R . I
-answer 285 320 3 # die Muster sind identisch
+answer 285 320 3 198 # die Muster sind identisch: 8 rows above the box
 answer 511 250 4 # ein Apfel
 spot left 570 80 # von Sekräterin korrigieren lassen
 gain Archivschlüssel

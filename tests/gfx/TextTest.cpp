@@ -101,4 +101,56 @@ TEST(Text, WrappedTextTakesOneLinePerRow) {
   EXPECT_LE(ink.bounds.right, 45);
 }
 
+TEST(Text, LinesDoNotBreakBesideALoneSignOrLetter) {
+  gfx::Font f;
+  f.Name = "MS Serif";
+  f.Height = 16;
+  const std::string line = "Hubert: \"Der Widerstand ist U / = R mal I, das weiß doch jedes Kind!\"";
+  // Every width that breaks the line somewhere keeps the formula whole.
+  const int whole = gfx::text::measure(line, f).width;
+  const std::string formula = "U / = R mal I,";
+  for (int width = whole - 1;
+       width > gfx::text::measure("Hubert: \"Der Widerstand ist U / = R mal I,", f).width; width -= 7) {
+    const auto lines = gfx::text::wrapLines(line, f, width);
+    ASSERT_GT(lines.size(), 1u) << width;
+    int holding = 0;
+    for (const std::string& l : lines) holding += l.find(formula) != std::string::npos;
+    EXPECT_EQ(holding, 1) << "width " << width << ": " << lines[0] << " | " << lines[1];
+  }
+  // Ordinary words break as before; a piece too wide for any line breaks too.
+  EXPECT_EQ(gfx::text::wrapLines("eins zwei drei", f, gfx::text::measure("eins zwei", f).width),
+            (std::vector<std::string>{"eins zwei", "drei"}));
+  EXPECT_EQ(gfx::text::wrapLines("a = b", f, 1), (std::vector<std::string>{"a", "=", "b"}));
+  EXPECT_EQ(gfx::text::wrapLines("oben\nunten\n", f, 400), (std::vector<std::string>{"oben", "unten"}));
+}
+
+TEST(Text, FittingShrinksTheFontUntilTheTextFitsAndElidingShortens) {
+  gfx::Font f;
+  f.Name = "Comic Sans MS";
+  f.Height = 13;
+  const std::string reply =
+      "Könnten Sie mir vielleicht eine Zeichnung für eine Reihe von Geldscheinen gestalten?";
+  const int width = gfx::text::measure(reply, f).width - 40;
+  const gfx::Font fitted = gfx::text::fitting(reply, f, width, 16, false, 8);
+  EXPECT_LT(fitted.Height, 13);
+  EXPECT_LE(gfx::text::measure(reply, fitted).width, width);
+  gfx::Font larger = fitted;
+  ++larger.Height;
+  EXPECT_GT(gfx::text::measure(reply, larger).width, width);  // as large as fits
+  // Two lines that need three in a low box: smaller until two do.
+  const gfx::Font two =
+      gfx::text::fitting(reply + " " + reply, f, 400, 2 * gfx::text::lineHeight(f), true, 6);
+  EXPECT_LE(static_cast<int>(gfx::text::wrapLines(reply + " " + reply, two, 400).size()) *
+                gfx::text::lineHeight(two),
+            2 * gfx::text::lineHeight(f));
+  // Nothing fits: the smallest height tried.
+  EXPECT_EQ(gfx::text::fitting(reply, f, 10, 16, false, 9).Height, 9);
+
+  const std::string shortened = gfx::text::elide(reply, f, 100);
+  EXPECT_LE(gfx::text::measure(shortened, f).width, 100);
+  EXPECT_EQ(shortened.substr(shortened.size() - 3), "…");
+  EXPECT_EQ(reply.rfind(shortened.substr(0, shortened.size() - 3), 0), 0u);
+  EXPECT_EQ(gfx::text::elide("Wasser", f, 200), "Wasser");
+}
+
 }  // namespace

@@ -69,6 +69,27 @@ TEST_F(DialogPanel, PointingAtALineHighlightsItAlone) {
   for (int n : {1, 2, 3, 4}) EXPECT_EQ(colourOf(n), gfx::clWhite) << n;
 }
 
+// A reply longer than its line is drawn condensed, whole between the panel's
+// margins; the caption keeps the whole text.
+TEST_F(DialogPanel, ALongReplyIsDrawnWholeInItsLine) {
+  const std::string reply =
+      "Könnten Sie mir vielleicht eine Zeichnung für eine Reihe von Geldscheinen für ein neues "
+      "Wirtschaftssystem gestalten?";
+  f1().Line2.Caption = reply;
+  gfx::Bitmap screen;
+  g().desktop.compose(screen);
+  int left = 640, right = -1;
+  for (int y = 424; y < 440; ++y)
+    for (int x = 0; x < 640; ++x)
+      if (gfx::toColor(screen.pixel(x, y)) != gfx::clBlack)
+        left = std::min(left, x), right = std::max(right, x);
+  EXPECT_GE(left, 8);
+  // The text ends inside the line, clear of its right edge (640 - 8).
+  EXPECT_LT(right, 632 - 2);
+  EXPECT_GT(right, 500);  // condensed, not cut short
+  EXPECT_EQ(f1().Line2.Caption, reply);
+}
+
 // The runner answers a block that has one reply left.
 class DialogSingleReply : public dialogtest::DialogTest {
  protected:

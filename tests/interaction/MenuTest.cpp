@@ -101,9 +101,11 @@ TEST_F(Menu, EntriesLightUpWithBothEndsIncludedAndTheGapsShowTheDarkPanel) {
 }
 
 TEST_F(Menu, HelpCutScenesAndSettingsLeaveTheMenuOpen) {
+  ::setenv("XDG_CACHE_HOME", path("cache").c_str(), 1);
+  dir.write("readme.txt", "Hilfe\r\n");
   menuEntry(400, 220);
   ASSERT_EQ(platform().opened.size(), 1u);
-  EXPECT_EQ(platform().opened[0], path("readme.txt"));
+  EXPECT_EQ(platform().opened[0], path("cache/kroxl/readme.txt"));
 
   f1().reportError("ERROR! one");
   f1().reportError("ERROR! two");
@@ -132,6 +134,32 @@ TEST_F(Menu, QuittingFromTheMenuEndsTheGameAndTheShutdownRemovesTheScreenShot) {
   menuEntry(400, 300);
   EXPECT_TRUE(g().desktop.terminated());
   EXPECT_FALSE(exists("temp.bmp"));
+}
+
+// The readme is Windows-1252; the desktop's viewer gets a UTF-8 copy in the
+// user's cache, and without a viewer the game shows the text itself, in a
+// window that Escape closes.
+TEST_F(Menu, HelpHandsOnAUtf8CopyOrShowsTheTextInAWindow) {
+  ::setenv("XDG_CACHE_HOME", path("cache").c_str(), 1);
+  dir.write("readme.txt",
+            "Kantine: Herr T\xE4gl\r\n\r\nViel Gl\xFC"
+            "ck!\r\n");
+  menuEntry(400, 220);
+  ASSERT_EQ(platform().opened.size(), 1u);
+  EXPECT_EQ(testsupport::readAll(platform().opened[0]), "Kantine: Herr Tägl\r\n\r\nViel Glück!\r\n");
+  EXPECT_EQ(f1().textViewer, nullptr);
+
+  platform().hasOpener = false;
+  platform().virtualClock.advanceBy(1000);
+  menuEntry(400, 220);
+  ASSERT_NE(f1().textViewer, nullptr);
+  ui::TextViewer& viewer = *f1().textViewer;
+  EXPECT_TRUE(viewer.Visible);
+  EXPECT_EQ(viewer.lines().Items.lines(),
+            (std::vector<std::string>{"Kantine: Herr Tägl", "", "Viel Glück!"}));
+  key(ui::vk::Escape);
+  EXPECT_FALSE(viewer.Visible);
+  EXPECT_EQ(f2().mode.Caption, "menu");  // the menu is still open behind it
 }
 
 }  // namespace

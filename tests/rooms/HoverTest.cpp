@@ -186,6 +186,14 @@ TEST_F(Hover, PointerMovesReachTheHandlersThroughTheDesktop) {
   // Below the picture, away from every control, the main window empties the line.
   g().desktop.mouseMove(320, 470);
   EXPECT_EQ(text(), "");
+  // Off the screen (the window's bars) the name left behind fades out.
+  g().desktop.mouseMove(200, 200);
+  fadeTicks(16);
+  g().desktop.pointerLeft();
+  EXPECT_EQ(text(), "Büro der Sekräterin");
+  EXPECT_EQ(hovered(), 0);
+  fadeTicks(6);
+  EXPECT_EQ(f1().helpline.Font.Color, kBar);
 }
 
 TEST_F(Hover, LineIsWrittenCentredInTheComicStandIn) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Text.h"
 #include "ui/ComboBox.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
@@ -122,6 +123,99 @@ TEST(ComboBox, DestroyingAnOpenBoxLeavesNoPopupBehind) {
   gfx::Bitmap screen;
   t.desktop.compose(screen);  // must not touch the destroyed list
   t.desktop.mouseMove(20, 30);
+}
+
+// The first and past-the-last rows of a bitmap's area with ink on white.
+std::pair<int, int> inkRows(const gfx::Bitmap& b, const gfx::Rect& area) {
+  int top = area.bottom, bottom = area.top;
+  for (int y = area.top; y < area.bottom; ++y)
+    for (int x = area.left; x < area.right; ++x)
+      if (gfx::toColor(b.pixel(x, y)) != gfx::clWhite)
+        top = std::min(top, y), bottom = std::max(bottom, y + 1);
+  return {top, bottom};
+}
+
+TEST(ComboBox, ChosenTextIsDrawnWholeInALowBox) {
+  Combo t;
+  t.box.Items.add("Magnesiumchlorid");
+  t.box.setText("Magnesiumchlorid");
+  t.form.SetFocus(nullptr);
+  gfx::Bitmap screen;
+  t.desktop.compose(screen);
+  // The same text on open paper: its ink from the tops of "M", "l" and "h"
+  // to the bottom of the "g".
+  gfx::Bitmap paper(200, 40, gfx::toPixel(gfx::clWhite));
+  gfx::Canvas canvas(paper);
+  canvas.Font = t.box.Font;
+  canvas.BrushClear = true;
+  canvas.textOut(5, 5, "Magnesiumchlorid");
+  const auto whole = inkRows(paper, paper.bounds());
+  // Inside the box's sunken frame, left of its button.
+  const gfx::Rect r = t.box.screenRect();
+  const auto shown = inkRows(screen, {r.left + 2, r.top + 2, r.right - 20, r.bottom - 2});
+  ASSERT_LT(whole.first, whole.second);
+  EXPECT_EQ(shown.second - shown.first, whole.second - whole.first)
+      << "rows " << shown.first << " to " << shown.second;
+}
+
+// A chosen text too long for the closed box is drawn smaller and, where even
+// that is too long, shortened: never cut at the button.
+TEST(ComboBox, LongChoicesEndBeforeTheButton) {
+  for (const char* text :
+       {"die Muster sind identisch",
+        "die Gymbolusfunktion ist immer unter 0, daher kann man die Muster nicht vergleichen"}) {
+    Combo t;
+    t.box.setBounds(10, 10, 139, 17);  // the desk's third box
+    t.box.Items.add(text);
+    t.box.setText(text);
+    t.form.SetFocus(nullptr);
+    gfx::Bitmap screen;
+    t.desktop.compose(screen);
+    const gfx::Rect r = t.box.screenRect();
+    const int button = r.right - 2 - 16;
+    const auto ink = inkRows(screen, {button - 2, r.top + 2, button, r.bottom - 2});
+    EXPECT_GE(ink.first, ink.second) << text << ": ink at the button";
+    const auto text_ink = inkRows(screen, {r.left + 2, r.top + 2, button, r.bottom - 2});
+    EXPECT_LT(text_ink.first, text_ink.second) << text;
+  }
+}
+
+TEST(ComboBox, FocusKeepsTheColourOfABoxThatHasItsOwn) {
+  Combo t;
+  t.box.setText("ein Blitz");
+  t.form.SetFocus(&t.box);
+  t.box.Color = gfx::rgb(255, 0, 0);
+  gfx::Bitmap screen;
+  t.desktop.compose(screen);
+  const gfx::Rect r = t.box.screenRect();
+  EXPECT_EQ(gfx::toColor(screen.pixel(r.left + 60, r.top + 3)), gfx::rgb(255, 0, 0));
+  // A box in the window colour shows the focus as the selection colour.
+  t.box.Color = gfx::clWindow;
+  t.desktop.compose(screen);
+  EXPECT_EQ(gfx::toColor(screen.pixel(r.left + 60, r.top + 3)), gfx::clHighlight);
+}
+
+TEST(ComboBox, OpenListIsAsWideAsItsWidestItemAndStaysInItsArea) {
+  Combo t;
+  t.box.DropDownArea = {0, 0, 640, 400};
+  t.box.setBounds(511, 320, 125, 17);
+  const std::string longest =
+      "die Gymbolusfunktion ist immer unter 0, daher kann man die Muster nicht vergleichen";
+  t.box.Items.add(longest);
+  t.click(520, 328);
+  ASSERT_TRUE(t.box.DroppedDown());
+  const gfx::Rect list = t.box.list().screenRect();
+  EXPECT_GE(list.width(), gfx::text::measure(longest, t.box.Font).width + ui::DropDownList::kTextSpace);
+  EXPECT_EQ(list.right, 640);   // moved left to stay on the picture
+  EXPECT_EQ(list.bottom, 320);  // above the box: below it the area ends
+  EXPECT_GE(list.top, 0);
+  // Without an area of its own the list may use the whole screen.
+  t.later();
+  t.click(520, 328);
+  t.box.DropDownArea = {};
+  t.later();
+  t.click(520, 328);
+  EXPECT_EQ(t.box.list().screenRect().top, 337);
 }
 
 TEST(ComboBox, TextSelectsTheMatchingItem) {

@@ -4,10 +4,12 @@ data root the game plays from.
 
     datagen.py resources OUTDIR         pictures the program carries inside itself
     datagen.py build DATADIR GAMEDIR    the whole data root, from data/ and drawings
-    datagen.py --check GAMEDIR [KROXL]  lists every named file that is missing or unreadable,
-                                        every script that would misbehave and every spoken
-                                        line without a recording (the program's own lines
-                                        too when the kroxl program is given)
+    datagen.py --check GAMEDIR [--kroxl PROGRAM]
+                                        lists every named file that is missing or unreadable,
+                                        every script that would misbehave, every spoken line
+                                        without a recording and every text too wide for its box
+                                        (the program, by default beside GAMEDIR, lists its own
+                                        lines and texts)
 """
 import sys
 
@@ -22,8 +24,10 @@ def main(argv):
     if len(argv) == 4 and argv[1] == "build":
         root.build(argv[2], argv[3])
         return 0
-    if len(argv) in (3, 4) and argv[1] == "--check":
-        return root.check(argv[2], argv[3] if len(argv) == 4 else None)
+    if len(argv) == 3 and argv[1] == "--check":
+        return root.check(argv[2])
+    if len(argv) == 5 and argv[1] == "--check" and argv[3] == "--kroxl":
+        return root.check(argv[2], argv[4])
     sys.stderr.write(__doc__)
     return 2
 

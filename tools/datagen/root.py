@@ -15,6 +15,7 @@ import sys
 
 import loudness
 import root_checks
+import text_fit
 
 # The modules that make the data root's files, in the order they run.
 MODULES = ["scenery_upper", "scenery_lower", "figures", "audio", "video", "voices"]
@@ -159,7 +160,7 @@ def text_problems(gamedir, program=None):
         except (ValueError, UnicodeError) as e:
             found = [str(e)]
         out += [(game_path, why) for why in found]
-    if program:
+    if program and os.access(program, os.X_OK):
         out += [(os.path.basename(program), f"spoken line without a recording: {key}")
                 for key in program_lines(program) if key not in recorded]
     return out
@@ -176,7 +177,11 @@ def loudness_problems(gamedir):
     return [(wavs[path], why) for path, why in loudness.problems(wavs)]
 
 
-def check(gamedir, program=None):
+def check(gamedir, kroxl=None):
+    """Prints every problem of a finished data root; the game program (by
+    default beside the data root, as the build lays them out) lists the texts
+    of its own tables, whose widths are checked with the data's."""
+    kroxl = kroxl or os.path.join(os.path.dirname(os.path.abspath(gamedir)), "kroxl")
     bad = 0
     for module in loaded_modules():
         for game_path in module.expected_files():
@@ -184,11 +189,12 @@ def check(gamedir, program=None):
             if why:
                 print(f"{game_path}: {why}")
                 bad += 1
-    for game_path, why in text_problems(gamedir, program) + loudness_problems(gamedir):
+    for game_path, why in text_problems(gamedir, kroxl) + loudness_problems(gamedir) + text_fit.problems(gamedir, kroxl):
         print(f"{game_path}: {why}")
         bad += 1
     if bad:
-        print(f"{bad} problem(s): files missing or unreadable, scripts that would misbehave, or spoken lines without a recording",
+        print(f"{bad} problem(s): files missing or unreadable, scripts that would misbehave, "
+              "spoken lines without a recording, or texts too wide for their boxes",
               file=sys.stderr)
         return 1
     return 0

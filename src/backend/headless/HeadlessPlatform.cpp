@@ -33,9 +33,10 @@ std::optional<ui::TModalResult> HeadlessPlatform::answerMessageBox(const ui::Mes
   return ui::TModalResult::Ok;
 }
 
-void HeadlessPlatform::shellOpen(const std::string& target) {
+bool HeadlessPlatform::shellOpen(const std::string& target) {
   opened_.push_back(target);
-  std::fprintf(stderr, "shell open: %s\n", target.c_str());
+  std::fprintf(stderr, "shell open: %s%s\n", target.c_str(), noOpener ? " (no program to open it)" : "");
+  return !noOpener;
 }
 
 void HeadlessPlatform::pump(ui::Desktop& desktop) {

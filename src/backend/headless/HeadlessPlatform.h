@@ -30,7 +30,9 @@ class HeadlessPlatform final : public ui::Platform {
   ui::DisplayInfo display() const override { return display_; }
   void warpPointer(int, int) override {}
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest& request) override;
-  void shellOpen(const std::string& target) override;
+  bool shellOpen(const std::string& target) override;
+  // Pretends a desktop without any program to open documents with.
+  bool noOpener = false;
 
   // Documents the game asked the desktop to open (nothing is started).
   const std::vector<std::string>& openedDocuments() const { return opened_; }

@@ -31,6 +31,7 @@ int keyCodeFromName(const std::string& name) {
   if (name == "Space") return ui::vk::Space;
   if (name == "Backspace") return ui::vk::Back;
   if (name == "Tab") return ui::vk::Tab;
+  if (name == "Period") return ui::vk::OemPeriod;
   if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
   if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];
   if (name.size() >= 2 && name[0] == 'F') {

@@ -18,6 +18,8 @@ int virtualKeyFor(SDL_Keycode k) {
       return ui::vk::Tab;
     case SDLK_SPACE:
       return ui::vk::Space;
+    case SDLK_PERIOD:
+      return ui::vk::OemPeriod;
     case SDLK_PAGEUP:
       return ui::vk::Prior;
     case SDLK_PAGEDOWN:

@@ -58,21 +58,13 @@ void SdlPlatform::handle(ui::Desktop& desktop, const SDL_Event& e) {
       else
         desktop.terminate();
       break;
-    case SDL_MOUSEMOTION: {
-      const gfx::Point p = screen_.toPicture(e.motion.x, e.motion.y);
-      desktop.mouseMove(p.x, p.y, shiftFor(SDL_GetModState()));
+    case SDL_MOUSEMOTION:
+      handleMotion(desktop, e.motion);
       break;
-    }
     case SDL_MOUSEBUTTONDOWN:
-    case SDL_MOUSEBUTTONUP: {
-      const gfx::Point p = screen_.toPicture(e.button.x, e.button.y);
-      const ui::MouseButton button = buttonFrom(e.button.button);
-      if (e.type == SDL_MOUSEBUTTONDOWN)
-        desktop.mouseDown(button, p.x, p.y, shiftFor(SDL_GetModState()));
-      else
-        desktop.mouseUp(button, p.x, p.y, shiftFor(SDL_GetModState()));
+    case SDL_MOUSEBUTTONUP:
+      handleButton(desktop, e.button);
       break;
-    }
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       handleKey(desktop, e.key);
@@ -81,7 +73,7 @@ void SdlPlatform::handle(ui::Desktop& desktop, const SDL_Event& e) {
       desktop.textInput(e.text.text);
       break;
     case SDL_WINDOWEVENT:
-      handleWindow(e.window);
+      handleWindow(desktop, e.window);
       return;
     case SDL_RENDER_DEVICE_RESET:
       screen_.deviceReset();
@@ -90,6 +82,33 @@ void SdlPlatform::handle(ui::Desktop& desktop, const SDL_Event& e) {
       return;
   }
   frameStale_ = true;
+}
+
+// The bars beside the picture are not the game's: the pointer there is off
+// its screen, and a press there goes nowhere. A drag that began on the
+// picture goes on at the picture's nearest edge, as in a full-screen game.
+void SdlPlatform::handleMotion(ui::Desktop& desktop, const SDL_MouseMotionEvent& motion) {
+  if (heldButtons_ == 0 && !screen_.onPicture(motion.x, motion.y)) {
+    desktop.pointerLeft();
+    return;
+  }
+  const gfx::Point p = screen_.toPicture(motion.x, motion.y);
+  desktop.mouseMove(p.x, p.y, shiftFor(SDL_GetModState()));
+}
+
+void SdlPlatform::handleButton(ui::Desktop& desktop, const SDL_MouseButtonEvent& button) {
+  const Uint32 mask = SDL_BUTTON(button.button);
+  const ui::Shift shift = shiftFor(SDL_GetModState());
+  const gfx::Point p = screen_.toPicture(button.x, button.y);
+  if (button.type == SDL_MOUSEBUTTONDOWN) {
+    if (!screen_.onPicture(button.x, button.y)) return;
+    heldButtons_ |= mask;
+    desktop.mouseDown(buttonFrom(button.button), p.x, p.y, shift);
+  } else {
+    if ((heldButtons_ & mask) == 0) return;
+    heldButtons_ &= ~mask;
+    desktop.mouseUp(buttonFrom(button.button), p.x, p.y, shift);
+  }
 }
 
 void SdlPlatform::handleKey(ui::Desktop& desktop, const SDL_KeyboardEvent& key) {
@@ -111,8 +130,12 @@ void SdlPlatform::handleKey(ui::Desktop& desktop, const SDL_KeyboardEvent& key) 
     desktop.keyUp(vk, shiftFor(key.keysym.mod));
 }
 
-void SdlPlatform::handleWindow(const SDL_WindowEvent& window) {
+void SdlPlatform::handleWindow(ui::Desktop& desktop, const SDL_WindowEvent& window) {
   switch (window.event) {
+    case SDL_WINDOWEVENT_LEAVE:
+      if (heldButtons_ == 0) desktop.pointerLeft();
+      frameStale_ = true;
+      break;
     case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_RESTORED:
@@ -131,8 +154,8 @@ void SdlPlatform::warpPointer(int x, int y) {
   SDL_WarpMouseInWindow(screen_.window(), at.x, at.y);
 }
 
-void SdlPlatform::shellOpen(const std::string& target) {
-  sys::shellOpen(target);
+bool SdlPlatform::shellOpen(const std::string& target) {
+  return sys::shellOpen(target);
 }
 
 }  // namespace backend

@@ -32,12 +32,14 @@ class SdlPlatform final : public ui::Platform {
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest&) override {
     return std::nullopt;
   }
-  void shellOpen(const std::string& target) override;
+  bool shellOpen(const std::string& target) override;
 
  private:
   void handle(ui::Desktop& desktop, const SDL_Event& e);
+  void handleMotion(ui::Desktop& desktop, const SDL_MouseMotionEvent& motion);
+  void handleButton(ui::Desktop& desktop, const SDL_MouseButtonEvent& button);
   void handleKey(ui::Desktop& desktop, const SDL_KeyboardEvent& key);
-  void handleWindow(const SDL_WindowEvent& window);
+  void handleWindow(ui::Desktop& desktop, const SDL_WindowEvent& window);
   // Milliseconds the loop may sleep before the next timer falls due.
   int sleepTime(const ui::Desktop& desktop);
 
@@ -48,6 +50,9 @@ class SdlPlatform final : public ui::Platform {
   bool frameStale_ = true;
   // The key that switched full screen; its release is not the game's either.
   SDL_Keycode swallowedKey_ = SDLK_UNKNOWN;
+  // The buttons whose press reached the game (SDL_BUTTON masks): their drag
+  // and release belong to it wherever the pointer goes.
+  Uint32 heldButtons_ = 0;
 };
 
 }  // namespace backend

@@ -1,10 +1,12 @@
 #include "backend/sdl/SdlScreen.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <utility>
 
 #include "backend/sdl/FrameDiff.h"
+#include "backend/sdl/WindowManager.h"
 #include "ui/Desktop.h"
 
 namespace backend {
@@ -134,6 +136,11 @@ gfx::Point SdlScreen::toPicture(int x, int y) const {
   return viewport_.toPicture(pixel.x, pixel.y);
 }
 
+bool SdlScreen::onPicture(int x, int y) const {
+  const gfx::Point pixel = unitsToPixels({x, y}, false);
+  return viewport_.onPicture(pixel.x, pixel.y);
+}
+
 gfx::Point SdlScreen::toWindow(int x, int y) const {
   return unitsToPixels(viewport_.toWindow(x, y), true);
 }
@@ -166,11 +173,42 @@ void SdlScreen::draw() {
   SDL_RenderPresent(renderer_);
 }
 
+bool SdlScreen::fullScreen() const {
+  return covering_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
 void SdlScreen::toggleFullScreen() {
-  const bool full = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0)
+  const bool full = fullScreen();
+  if (covering_ || (!full && !windowManagerDoesFullScreen(window_))) {
+    coverDisplay(!full);
+  } else if (SDL_SetWindowFullscreen(window_, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
     SDL_Log("cannot switch full screen: %s", SDL_GetError());
+  }
   updateViewport();
+}
+
+// Without a window manager nobody decorates, places or stacks windows: a
+// window at the display's place and size is full screen, and going back is
+// only a matter of its old place and size.
+void SdlScreen::coverDisplay(bool cover) {
+  if (cover) {
+    SDL_Rect display{};
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &display) != 0) {
+      SDL_Log("cannot switch full screen: %s", SDL_GetError());
+      return;
+    }
+    SDL_GetWindowPosition(window_, &windowed_.x, &windowed_.y);
+    SDL_GetWindowSize(window_, &windowed_.w, &windowed_.h);
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, display.x, display.y);
+    SDL_SetWindowSize(window_, display.w, display.h);
+    SDL_RaiseWindow(window_);
+  } else {
+    SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+    SDL_SetWindowPosition(window_, windowed_.x, windowed_.y);
+    SDL_SetWindowBordered(window_, SDL_TRUE);
+  }
+  covering_ = cover;
 }
 
 }  // namespace backend

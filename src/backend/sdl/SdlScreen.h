@@ -33,6 +33,7 @@ class SdlScreen {
   // pixels.
   gfx::Point toPicture(int x, int y) const;
   gfx::Point toWindow(int x, int y) const;
+  bool onPicture(int x, int y) const;
 
   // The frame to compose into; present() shows it.
   gfx::Bitmap& canvas() { return canvas_; }
@@ -42,7 +43,10 @@ class SdlScreen {
   // Textures were lost with the graphics device: upload everything again.
   void deviceReset();
   void redrawIfNeeded();
+  // Full screen by the window manager, or, where none does it (a bare X
+  // server), by a window that covers the display.
   void toggleFullScreen();
+  bool fullScreen() const;
 
   // How many frames were composed and how many of them reached the window.
   int framesOffered() const { return offered_; }
@@ -53,6 +57,7 @@ class SdlScreen {
   void updateViewport();
   gfx::Point unitsToPixels(gfx::Point p, bool back) const;
   void draw();
+  void coverDisplay(bool cover);
 
   std::string error_;
   ui::DisplayInfo display_;
@@ -63,6 +68,9 @@ class SdlScreen {
   gfx::Bitmap shown_;   // what the texture holds
   Viewport viewport_;
   bool needsDraw_ = true;
+  // Full screen made by hand: the window's place before it covered the display.
+  bool covering_ = false;
+  SDL_Rect windowed_{};
   int offered_ = 0, drawn_ = 0;
 };
 

@@ -23,6 +23,8 @@ class Viewport {
   // The whole-number factor for pictures drawn at the pointer (at least 1).
   int cursorScale() const { return cursorScale_; }
 
+  // Whether a window position lies on the picture rather than on a bar.
+  bool onPicture(int x, int y) const { return area_.contains(x, y); }
   // A window position as a picture pixel; positions on the bars go to the
   // nearest edge pixel, as the pointer cannot leave a full-screen game.
   gfx::Point toPicture(int x, int y) const;

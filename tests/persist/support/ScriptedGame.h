@@ -24,6 +24,8 @@ class ScriptedPlatform final : public ui::Platform {
   std::deque<ui::TModalResult> answers;
   std::vector<ui::MessageBoxRequest> asked;
   std::vector<std::string> opened;
+  // Documents are taken as opened unless a test says there is no opener.
+  bool hasOpener = true;
 
   sys::Clock& clock() override { return virtualClock; }
   // A modal loop with no step left is a test fault: the modal form is
@@ -32,7 +34,10 @@ class ScriptedPlatform final : public ui::Platform {
   ui::DisplayInfo display() const override { return {640, 480, 32}; }
   void warpPointer(int, int) override {}
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest& request) override;
-  void shellOpen(const std::string& target) override { opened.push_back(target); }
+  bool shellOpen(const std::string& target) override {
+    opened.push_back(target);
+    return hasOpener;
+  }
 };
 
 // A fresh game on a temporary program directory (also the current

@@ -32,7 +32,12 @@ class FakePlatform final : public ui::Platform {
   ui::DisplayInfo display() const override { return {640, 480, 32}; }
   void warpPointer(int, int) override {}
   std::optional<ui::TModalResult> answerMessageBox(const ui::MessageBoxRequest& request) override;
-  void shellOpen(const std::string& target) override { opened.push_back(target); }
+  // Documents are taken as opened unless a test says there is no opener.
+  bool hasOpener = true;
+  bool shellOpen(const std::string& target) override {
+    opened.push_back(target);
+    return hasOpener;
+  }
 
   // Moves the clock on by ms, firing every timer that falls due on the way
   // at its own time.
