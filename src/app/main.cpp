@@ -11,6 +11,7 @@
 #include "app/Game.h"
 #include "app/StateDump.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "backend/headless/Soak.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
 #include "media/RealPlayers.h"
@@ -28,6 +29,9 @@ const char* kUsage =
     "  --seed N              seed of the game's random numbers (headless default 0)\n"
     "  --display WxH         size of the pretended physical display (headless, default 640x480)\n"
     "  --depth BITS          colour depth of the pretended display (headless, default 32)\n"
+    "  --soak SEED           play random input headless from the title screen on (see docs/reliability.md)\n"
+    "  --ticks N             runner ticks of the soak (default 10000)\n"
+    "  --max-rss-mb N        memory the soak allows (default 2048)\n"
     "  --help                show this text\n";
 
 struct Options {
@@ -36,6 +40,8 @@ struct Options {
   uint32_t seed = 0;
   bool seedGiven = false;
   ui::DisplayInfo display;
+  bool soak = false;
+  backend::SoakOptions soakOptions;
 };
 
 bool parseNumber(const char* text, long& value) {
@@ -64,6 +70,15 @@ int parseOptions(int argc, char** argv, Options& o) {
       if (!v || !parseNumber(v, n)) return std::fprintf(stderr, "kroxl: --seed needs a number\n"), 2;
       o.seed = static_cast<uint32_t>(n);
       o.seedGiven = true;
+    } else if (arg == "--soak" || arg == "--ticks" || arg == "--max-rss-mb") {
+      const char* v = value();
+      if (!v || !parseNumber(v, n) || n < 0) return std::fprintf(stderr, "kroxl: %s needs a number\n", arg.c_str()), 2;
+      if (arg == "--soak") {
+        o.soak = true;
+        o.soakOptions.seed = static_cast<uint64_t>(n);
+      } else {
+        (arg == "--ticks" ? o.soakOptions.ticks : o.soakOptions.maxRssMb) = n;
+      }
     } else if (arg == "--display") {
       const char* v = value();
       int w = 0, h = 0;
@@ -146,5 +161,6 @@ int runWindow(const Options& o) {
 int main(int argc, char** argv) {
   Options o;
   if (const int code = parseOptions(argc, argv, o)) return code < 0 ? 0 : code;
+  if (o.soak) return backend::runSoak(o.soakOptions);
   return o.headless ? runHeadless(o) : runWindow(o);
 }

@@ -52,4 +52,12 @@ check "he refused" logged 'Kroxl says "Das kann ich nicht machen!"'
 check "the game goes on" equals "$(value mode.Caption)" normal
 check "the menu is closed" equals "$(value control.Runner.Enabled)" true
 
+# A saved game whose position is the lowest int: loaded, then a walk.
+new_root 6
+check "a game was saved" play "key Escape" "click left 260 220" "type ende" "key Enter" "key Escape"
+sed -i "9s/.*/$MIN\r/" "$ROOT/savegames/ende.kvt"
+check "the hostile save loaded and he walked" play "key Escape" "click left 320 220" "click left 122 158" \
+  "click left 388 351" "idle 60000" "click left 300 390" "ticks 40"
+check "he walks from the saved place" between "$(value posit.Tag)" $((MIN + 6)) $((MIN + 240))
+
 finish
