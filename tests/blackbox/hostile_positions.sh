@@ -37,12 +37,16 @@ check "he walks left from the end" between "$(value posit.Tag)" $((MAX - 240)) $
 with_book_script "ticks 40" "jump to" "$MIN" "look left" "jump to" "$MAX" "look right"
 check "he ends at the right end" equals "$(value posit.Tag)" $MAX
 
-with_book_script "ticks 40" "change" "schirm" "$MAX" "wait" "1" "change" "schirm" "$MIN"
+with_book_script "ticks 40|move 300 300|move 310 390|click left 320 380|ticks 20" \
+  "change" "schirm" "$MAX" "wait" "1" "change" "schirm" "$MIN"
 check "the room picture moved" equals "$(value control.schirm.Left)" $MIN
 
 with_book_script "ticks 40" "bitmap" '\graphic\kroxl\open.bmp' "$MAX" "0" \
   "new bitmap" '\graphic\kroxl\open.bmp' "0" "$MIN" "bitmap" '\graphic\kroxl\open.bmp' "$MIN" "$MAX"
 check "the bitmaps were drawn" logged "new bitmap"
+
+with_book_script "ticks 40" "bad" "$MIN" "goto room" "$MAX" "wait" "$MAX"
+check "an unknown room is no crash" equals "$(value room)" $MAX
 
 # A click that he refuses and an item used on Zweistein, standing at the far
 # left; then the menu opens and closes with the walk target there.
