@@ -66,4 +66,19 @@ check "the hostile save loaded and he walked" play "key Escape" "click left 320 
   "click left 388 351" "idle 60000" "click left 300 390" "ticks 40"
 check "he walks from the saved place" between "$(value posit.Tag)" $((MIN + 6)) $((MIN + 240))
 
+# Every number of that saved game (after its version) at one end of the
+# range, with the room kept or not; then the game is played on a little.
+cp "$ROOT/savegames/ende.kvt" "$WORK/ende.kvt"
+for number in $MIN $MAX; do
+  for room in kept replaced; do
+    awk -v n="$number" -v room="$room" 'BEGIN { RS = ORS = "\r\n" }
+      NR >= 5 && /^-?[0-9]+$/ && !(room == "kept" && before == "[room:]") { before = $0; print n; next }
+      { before = $0; print }' "$WORK/ende.kvt" > "$ROOT/savegames/ende.kvt"
+    check "a save of numbers $number (room $room) loaded and played" play "key Escape" "click left 320 220" \
+      "click left 122 158" "click left 388 351" "idle 60000" "click left 300 390" "ticks 50" "$ZWEISTEIN" \
+      "ticks 200" "$IN_HAND" "$ZWEISTEIN" "ticks 300" "key Enter" "ticks 300" "key Escape" "key Escape" "ticks 300"
+    check "the saved position $number was taken" grep -q "^jump to $number\$" <(list Memo2)
+  done
+done
+
 finish
