@@ -28,7 +28,7 @@ void TForm1::drawOverlay(const std::string& path, int x, int y) {
   // runner tick, that ends the game).
   const gfx::Bitmap picture = gfx::loadBmpOrThrow(path);
   schirm.canvas().draw(x, y, picture);
-  Image2.canvas().draw(x, y - zone.Top, picture);
+  Image2.canvas().draw(x, gfx::addSat(y, -int64_t{zone.Top}), picture);
 }
 
 // Texts are passed whole: the old 80-character buffers would cut off a long

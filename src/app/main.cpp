@@ -12,6 +12,7 @@
 #include "app/StateDump.h"
 #include "app/TextsToMeasure.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "backend/headless/Soak.h"
 #include "backend/sdl/SdlPlatform.h"
 #include "gfx/Bmp.h"
 #include "interaction/SpokenLines.h"
@@ -33,6 +34,9 @@ const char* kUsage =
     "  --spoken-lines        list every line the program itself can speak, one\n"
     "                        'Speaker: \"Text\"' a line (UTF-8), and exit\n"
     "  --no-opener           pretend the desktop has no program to open documents (headless)\n"
+    "  --soak SEED           play random input headless from the title screen on (see docs/reliability.md)\n"
+    "  --ticks N             runner ticks of the soak (default 10000)\n"
+    "  --max-rss-mb N        memory the soak allows (default 2048)\n"
     "  --help                show this text\n";
 
 struct Options {
@@ -44,6 +48,8 @@ struct Options {
   uint32_t seed = 0;
   bool seedGiven = false;
   ui::DisplayInfo display;
+  bool soak = false;
+  backend::SoakOptions soakOptions;
 };
 
 bool parseNumber(const char* text, long& value) {
@@ -78,6 +84,15 @@ int parseOptions(int argc, char** argv, Options& o) {
       if (!v || !parseNumber(v, n)) return std::fprintf(stderr, "kroxl: --seed needs a number\n"), 2;
       o.seed = static_cast<uint32_t>(n);
       o.seedGiven = true;
+    } else if (arg == "--soak" || arg == "--ticks" || arg == "--max-rss-mb") {
+      const char* v = value();
+      if (!v || !parseNumber(v, n) || n < 0) return std::fprintf(stderr, "kroxl: %s needs a number\n", arg.c_str()), 2;
+      if (arg == "--soak") {
+        o.soak = true;
+        o.soakOptions.seed = static_cast<uint64_t>(n);
+      } else {
+        (arg == "--ticks" ? o.soakOptions.ticks : o.soakOptions.maxRssMb) = n;
+      }
     } else if (arg == "--display") {
       const char* v = value();
       int w = 0, h = 0;
@@ -175,5 +190,6 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (o.listTexts) return listTexts();
+  if (o.soak) return backend::runSoak(o.soakOptions);
   return o.headless ? runHeadless(o) : runWindow(o);
 }

@@ -57,7 +57,7 @@ void TForm1::useHeldItem() {
   // He turns towards the hot spot and starts to speak; a script for any item
   // replaces these lines together with the rest of the queue.
   if (schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (schirm.Tag < f2.posit.Tag - 1) queue.add("look left");
+  if (schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   game.random.seed(static_cast<uint32_t>(game.desktop.clock().nowMs()));
