@@ -8,6 +8,10 @@ const char* __ubsan_default_options() { return "halt_on_error=1:print_stacktrace
 
 const char* __asan_default_options() { return "detect_leaks=1:strict_string_checks=1"; }
 
+// The table of suppressions used would be one more block on stderr of every
+// program that touched them; tests read that stream.
+const char* __lsan_default_options() { return "print_suppressions=0"; }
+
 // Leaks that stay inside third-party code: font configuration caches and the
 // drivers SDL loads at run time keep allocations for the process's lifetime.
 const char* __lsan_default_suppressions() {

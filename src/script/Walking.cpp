@@ -29,9 +29,9 @@ int faceIndex(const TForm2& f2, bool right) {
 void eraseProtagonist(TForm1& f1) {
   const TForm2& f2 = store(f1);
   if (f2.sonsti.Tag == 1) return;
-  const int p = f2.posit.Tag, zl = f1.zone.Left, zt = f1.zone.Top;
-  f1.schirm.canvas().copyRect({p - 40, kTop, p + 204, kTop + 179}, f1.Image2.Picture,
-                              {p - zl - 40, kTop - zt, p - zl + 204, kTop + 179 - zt});
+  const int64_t p = f2.posit.Tag, zl = f1.zone.Left, zt = f1.zone.Top;
+  f1.schirm.canvas().copyRect(gfx::Rect::pinned(p - 40, kTop, p + 204, kTop + 179), f1.Image2.Picture,
+                              gfx::Rect::pinned(p - zl - 40, kTop - zt, p - zl + 204, kTop + 179 - zt));
 }
 
 }  // namespace

@@ -301,7 +301,7 @@ TEST_F(SaveGame, ADamagedOrOversizedSaveIsRefusedWithAMessageAndThePlayerStaysPu
 TEST_F(SaveGame, AThumbnailFarLargerThanItsSizeIsNotDrawn) {
   writeSavedGame("riesig.kvt", composedWith({}));
   // 8192 x 8192 pixels in 1 KB: one run of green, then the end of the picture.
-  auto le = [](uint32_t v, int n) {
+  auto le = [](uint64_t v, int n) {
     std::string s;
     for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
     return s;
