@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build program run install test test-asan bench clean
 
 all: build
 
@@ -19,8 +19,18 @@ configure: $(BUILD)/build.ninja
 build: deps configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# Just the game: the program, its data root and icon, none of the tests.
+program: deps configure
+	cmake --build $(BUILD) -j $(JOBS) --target program
+
+run: program
 	cd $(BUILD)/game && ../kroxl
+
+# make install PREFIX=DIR (DESTDIR is honoured for packages). The umask keeps
+# the folders it makes readable by all, whatever the caller's umask.
+PREFIX ?= /usr/local
+install: program
+	umask 022 && cmake --install $(BUILD) --prefix $(PREFIX)
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
