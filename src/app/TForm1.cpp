@@ -1,6 +1,6 @@
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "interaction/ChoicePanel.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/Inventory.h"

@@ -8,12 +8,12 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Game.h"
 #include "app/StateDump.h"
 #include "app/TextsToMeasure.h"
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/headless/Soak.h"
 #include "backend/sdl/SdlPlatform.h"
+#include "core/Game.h"
 #include "gfx/Bmp.h"
 #include "interaction/SpokenLines.h"
 #include "media/RealPlayers.h"

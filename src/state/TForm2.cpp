@@ -1,6 +1,6 @@
 #include "state/TForm2.h"
 
-#include "app/Game.h"
+#include "core/Game.h"
 
 namespace game {
 namespace {
