@@ -18,7 +18,7 @@ namespace game {
 
 Game::Game(ui::Platform& platform, GameSetup s) : desktop(platform), random(s.seed), setup(std::move(s)) {
   Form1 = std::make_unique<TForm1>(*this);
-  Form2 = std::make_unique<TForm2>(*this);
+  Form2 = std::make_unique<TForm2>(desktop);
   Form3 = std::make_unique<TForm3>(*this);
   Form5 = std::make_unique<TForm5>(*this);
   Form7 = std::make_unique<TForm7>(*this);
