@@ -1,9 +1,9 @@
 // The small screen, desktop and file helpers the whole game uses.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm11.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm11.h"
-#include "persist/TForm5.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 

@@ -5,8 +5,8 @@
 // towards the hot spot and says why the item does not fit.
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/ItemTable.h"
 #include "state/TForm2.h"

@@ -2,13 +2,13 @@
 // game is paused, with six entries that light up under the pointer.
 #include <optional>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
+#include "core/TForm7.h"
 #include "gfx/Bmp.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
-#include "persist/TForm7.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 
 namespace game::rooms {
 

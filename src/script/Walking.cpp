@@ -1,8 +1,8 @@
 // Walking and drawing the protagonist: 6 pixels per tick toward the walk
 // target, composited over the clean copy of the walk strip with his body,
 // face and blinking eyes.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"

@@ -4,15 +4,15 @@
 
 #include <filesystem>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
+#include "core/TForm12.h"
+#include "core/TForm13.h"
+#include "core/TForm14.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
+#include "core/TForm9.h"
 #include "gfx/Bmp.h"
-#include "interaction/TForm13.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm12.h"
-#include "persist/TForm14.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
-#include "persist/TForm9.h"
 #include "persist/support/ScriptedGame.h"
 #include "state/TForm2.h"
 

@@ -10,11 +10,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/headless/SoakInput.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "ui/Timer.h"
 
