@@ -56,6 +56,20 @@ void TForm1::lookForStartRoom() {
   }
 }
 
+// The data root of the options file no longer holds the game (a game moved or
+// installed anew): the one found at start stands in, and the settings screen
+// says so. One named on the command line always wins.
+void TForm1::checkDataRoot() {
+  const std::string& found = game.setup.dataRoot;
+  if (found.empty() || cd.Caption == found) return;
+  if (!game.setup.dataRootGiven) {
+    if (isDataRoot(cd.Caption)) return;
+    reportError("(!) Error: In \"" + cd.Caption + "\" ([run cd] in OptionsNT.pre) fehlen die Spieldaten; das Spiel "
+                "nimmt die aus \"" + found + "\".");
+  }
+  cd.Caption = found;
+}
+
 bool TForm1::loadListOrReport(sys::TextList& list, const std::string& path) {
   if (list.loadFromFile(sys::resolvePath(path)).ok()) return true;
   reportError("ERROR! File not found: \"" + path + "\"!");
@@ -124,7 +138,7 @@ void TForm1::STARTTimer() {
     reportError("(!) Error: OptionsNT.pre could not be read: " + r.error);
     OptionValues defaults;
     defaults.speed = game.Form10->TrackBar1.Position();
-    f5.Memo2.Lines.assign(optionsFileLines(defaults));
+    f5.Memo2.Lines.assign(optionsFileLines(defaults, dataRootEntry(game.setup.dataRoot, cd2.Caption)));
     game.Form10->keepUnreadableFile = true;
   }
   const sys::TextList& options = f5.Memo2.Lines;
@@ -148,6 +162,7 @@ void TForm1::STARTTimer() {
     if (options.get(i) == "[run from cd]" && options.get(i + 1) == "true")
       for (int j = 0; j <= 100; ++j)
         if (options.get(j) == "[run cd]") cd.Caption = options.get(j + 1);
+  checkDataRoot();
   for (int i = 0; i <= 100; ++i)
     if (options.get(i) == "[base]" && options.get(i + 1) == "developer") f5.player.Caption = "developer";
 

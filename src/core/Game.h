@@ -33,6 +33,12 @@ struct GameSetup {
   std::function<std::unique_ptr<media::MediaPlayer>(PlayerKind)> makePlayer;
   // The kind of drive a path lies on; tests pretend network or CD-ROM drives.
   std::function<sys::DriveType(const std::string&)> driveType;
+  // The data root the program found at start (empty: the current directory,
+  // which is also the program directory). It goes into a new options file and
+  // stands in for a "[run cd]" that no longer holds the game's data; one
+  // given on the command line wins over the options file.
+  std::string dataRoot;
+  bool dataRootGiven = false;
 };
 
 // The one game object: it owns the desktop, the twelve windows, the media

@@ -92,6 +92,7 @@ class TForm1 : public ui::Form {
   void Button6Click();
   void FormClose();
   void lookForStartRoom();
+  void checkDataRoot();
   // Loads a text file into a list; a file that cannot be read leaves the
   // list as it was and is reported in the error list.
   bool loadListOrReport(sys::TextList& list, const std::string& path);

@@ -1,16 +1,20 @@
 #include "persist/Options.h"
 
 #include "sys/Clock.h"
-
-#ifndef KROXL_DEFAULT_DATA_DIR
-#define KROXL_DEFAULT_DATA_DIR "/usr/share/games/kroxl"
-#endif
+#include "sys/DataPath.h"
 
 namespace game {
 
-std::string defaultDataDirectory() { return KROXL_DEFAULT_DATA_DIR; }
+bool isDataRoot(const std::string& dir) {
+  return !dir.empty() && sys::fileSize(dir + "\\source\\scripts\\htm.smx") >= 0;
+}
 
-std::vector<std::string> optionsFileLines(const OptionValues& v) {
+DataRootEntry dataRootEntry(const std::string& foundDataRoot, const std::string& programDir) {
+  if (foundDataRoot.empty() || foundDataRoot == programDir) return {programDir, false};
+  return {foundDataRoot, true};
+}
+
+std::vector<std::string> optionsFileLines(const OptionValues& v, const DataRootEntry& dataRoot) {
   auto flag = [](bool on) { return std::string(on ? "true" : "false"); };
   const std::vector<std::pair<std::string, std::string>> sections = {
       {"[indicator]", "Professor Kroxl"},
@@ -24,8 +28,8 @@ std::vector<std::string> optionsFileLines(const OptionValues& v) {
       {"[base]", "user"},
       {"[startnumber]", "-1"},
       {"[mixable]", "false"},
-      {"[run cd]", defaultDataDirectory()},
-      {"[run from cd]", "false"},
+      {"[run cd]", dataRoot.dir},
+      {"[run from cd]", flag(dataRoot.runFrom)},
       {"[blood]", "true"}};
   std::vector<std::string> lines;
   for (const auto& [key, value] : sections) {

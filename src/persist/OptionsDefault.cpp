@@ -15,7 +15,7 @@ void TForm1::NToptionClick() {
   OptionValues values;
   values.speed = game.Form10->TrackBar1.Position();
   sys::TextList& options = game.Form5->Memo2.Lines;
-  options.assign(optionsFileLines(values));
+  options.assign(optionsFileLines(values, dataRootEntry(game.setup.dataRoot, dir)));
   if (!options.saveToFile(dir + "/optionsNT.pre").ok())
     reportFatal(std::string("(!) Error: OptionsNT.pre could not be generated. Contact ") + kSupportAddress +
                 " for details.");

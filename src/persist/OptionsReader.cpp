@@ -68,8 +68,8 @@ void TForm10::zusammenstellenClick() {
   values.text = CheckBox4.Checked();
   values.speak = CheckBox3.Checked();
   sys::TextList& options = game.Form5->Memo2.Lines;
-  options.assign(optionsFileLines(values));
   TForm1& f1 = *game.Form1;
+  options.assign(optionsFileLines(values, dataRootEntry(game.setup.dataRoot, f1.cd2.Caption)));
   if (keepUnreadableFile) {
     f1.reportErrorOnce("(!) Error: OptionsNT.pre could not be read and is not overwritten.");
     return;

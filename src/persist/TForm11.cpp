@@ -4,6 +4,7 @@
 #include "core/TForm1.h"
 #include "persist/Options.h"
 #include "state/TForm2.h"
+#include "sys/DataPath.h"
 
 namespace game {
 
@@ -53,7 +54,10 @@ void TForm11::Memo1Change() {
 void TForm11::Button1Click() { game.Form1->Close(); }
 
 void TForm11::Button2Click() {
-  game.Form1->openReadme(game.Form1->programPath("\\readme.txt"));
+  // A game played from a user directory has its readme in the data root.
+  const TForm1& f1 = *game.Form1;
+  const std::string beside = f1.programPath("\\readme.txt");
+  game.Form1->openReadme(sys::fileSize(beside) >= 0 ? beside : f1.dataPath("\\readme.txt"));
 }
 
 void TForm11::Button3Click() { game.Form1->shellOpen(kMakerWebAddress, "", "", 1); }

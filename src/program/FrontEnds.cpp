@@ -14,7 +14,7 @@
 
 namespace program {
 
-int runHeadless(const Options& o) {
+int runHeadless(const Options& o, const Places& places) {
   backend::ReplayScript script = backend::loadReplay(o.replay);
   if (!script.ok()) {
     std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), script.error.c_str());
@@ -24,6 +24,8 @@ int runHeadless(const Options& o) {
   platform.noOpener = o.noOpener;
   game::GameSetup setup;
   setup.seed = o.seed;
+  setup.dataRoot = places.dataRoot;
+  setup.dataRootGiven = places.dataGiven;
   game::Game game(platform, setup);
   auto dump = [&] {
     if (o.dump.empty()) return;
@@ -46,7 +48,7 @@ int runHeadless(const Options& o) {
   return 0;
 }
 
-int runWindow(const Options& o) {
+int runWindow(const Options& o, const Places& places) {
   backend::SdlPlatform platform;
   if (!platform.ok()) {
     std::fprintf(stderr, "kroxl: %s\n", platform.error().c_str());
@@ -66,8 +68,12 @@ int runWindow(const Options& o) {
     }
     return players.video();
   };
-  game::Game game(platform,
-                  {o.seedGiven ? o.seed : static_cast<uint32_t>(platform.clock().nowMs()), makePlayer, {}});
+  game::GameSetup setup;
+  setup.seed = o.seedGiven ? o.seed : static_cast<uint32_t>(platform.clock().nowMs());
+  setup.makePlayer = makePlayer;
+  setup.dataRoot = places.dataRoot;
+  setup.dataRootGiven = places.dataGiven;
+  game::Game game(platform, setup);
   game.run();
   return 0;
 }

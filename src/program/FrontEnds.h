@@ -1,13 +1,14 @@
 #pragma once
 #include "program/Options.h"
+#include "program/Places.h"
 
 namespace program {
 
 // Plays the replay without display or sound device and writes the dump;
 // returns the exit code.
-int runHeadless(const Options& o);
+int runHeadless(const Options& o, const Places& places);
 
 // Opens the game window with real sound and video; returns the exit code.
-int runWindow(const Options& o);
+int runWindow(const Options& o, const Places& places);
 
 }  // namespace program

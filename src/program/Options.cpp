@@ -3,13 +3,30 @@
 #include <cstdio>
 #include <cstdlib>
 
+#ifndef KROXL_VERSION
+#define KROXL_VERSION "0.100"
+#endif
+
 namespace program {
 namespace {
 
 const char* kUsage =
     "Usage: kroxl [options]\n"
-    "Plays Professor Kroxl in a window, from the data in the current directory.\n"
+    "Plays Professor Kroxl in a window. Started in a folder of game data, it plays\n"
+    "there; otherwise from the installed data, with the options and saved games in\n"
+    "$XDG_DATA_HOME/kroxl (~/.local/share/kroxl).\n"
     "\n"
+    "  --fullscreen          start in full screen\n"
+    "  --windowed            start in a window (the default)\n"
+    "  --data DIR            play from the game data in DIR\n"
+    "  --user-dir DIR        keep the options, saved games and screenshots in DIR\n"
+    "  --record FILE         write the session's input to FILE as a replay, for a bug report\n"
+    "  --version             show the version\n"
+    "\n"
+    "Keys: Escape the menu, Enter skips a scene, F11 or Alt+Enter full screen,\n"
+    "F12 a screenshot into the user directory.\n"
+    "\n"
+    "For tests and bug reports:\n"
     "  --headless            play without display or sound device (needs --replay)\n"
     "  --replay FILE         input to play headless (see docs/replay.md)\n"
     "  --dump DIR            after the replay, write DIR/state.txt and DIR/screen.bmp\n"
@@ -22,12 +39,22 @@ const char* kUsage =
     "  --soak SEED           play random input headless from the title screen on (see docs/reliability.md)\n"
     "  --ticks N             runner ticks of the soak (default 10000)\n"
     "  --max-rss-mb N        memory the soak allows (default 2048)\n"
-    "  --help                show this text\n";
+    "  --help, -h            show this text\n";
 
 bool parseNumber(const char* text, long& value) {
   char* end = nullptr;
   value = std::strtol(text, &end, 10);
   return end && *end == '\0' && end != text;
+}
+
+// The options that take a text: where the value goes.
+std::string* textOption(Options& o, const std::string& arg) {
+  if (arg == "--replay") return &o.replay;
+  if (arg == "--dump") return &o.dump;
+  if (arg == "--data") return &o.data;
+  if (arg == "--user-dir") return &o.userDir;
+  if (arg == "--record") return &o.record;
+  return nullptr;
 }
 
 }  // namespace
@@ -48,10 +75,14 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.listTexts = true;
     } else if (arg == "--no-opener") {
       o.noOpener = true;
-    } else if (arg == "--replay" || arg == "--dump") {
+    } else if (arg == "--version") {
+      o.version = true;
+    } else if (arg == "--fullscreen" || arg == "--windowed") {
+      o.windowMode = arg == "--fullscreen" ? Options::WindowMode::FullScreen : Options::WindowMode::Windowed;
+    } else if (std::string* target = textOption(o, arg)) {
       const char* v = value();
-      if (!v) return std::fprintf(stderr, "kroxl: %s needs a value\n", arg.c_str()), 2;
-      (arg == "--replay" ? o.replay : o.dump) = v;
+      if (!v || !*v) return std::fprintf(stderr, "kroxl: %s needs a value\n", arg.c_str()), 2;
+      *target = v;
     } else if (arg == "--seed") {
       const char* v = value();
       if (!v || !parseNumber(v, n)) return std::fprintf(stderr, "kroxl: --seed needs a number\n"), 2;
@@ -73,16 +104,24 @@ int parseOptions(int argc, char** argv, Options& o) {
         return std::fprintf(stderr, "kroxl: --display needs WIDTHxHEIGHT\n"), 2;
       o.display.width = w;
       o.display.height = h;
+      o.displayGiven = true;
     } else if (arg == "--depth") {
       const char* v = value();
       if (!v || !parseNumber(v, n) || n < 1) return std::fprintf(stderr, "kroxl: --depth needs a number\n"), 2;
       o.display.bitsPerPixel = static_cast<int>(n);
+      o.depthGiven = true;
     } else {
-      std::fprintf(stderr, "kroxl: unknown option %s\n%s", arg.c_str(), kUsage);
+      std::fprintf(stderr, "kroxl: unknown option %s (kroxl --help lists them)\n", arg.c_str());
       return 2;
     }
   }
+  if (o.version) {
+    std::printf("kroxl %s\n", KROXL_VERSION);
+    return -1;
+  }
   if (o.headless && o.replay.empty()) return std::fprintf(stderr, "kroxl: --headless needs --replay FILE\n"), 2;
+  if (o.headless && !o.record.empty())
+    return std::fprintf(stderr, "kroxl: --record records the window; a headless run is a replay already\n"), 2;
   return 0;
 }
 

@@ -141,7 +141,7 @@ std::string check(const std::string& dir, std::set<std::string>& existed, Figure
     v.wav = file.get(16) == "true";
     v.text = file.get(19) == "true";
     v.speak = file.get(22) == "true";
-    std::vector<std::string> expected = game::optionsFileLines(v);
+    std::vector<std::string> expected = game::optionsFileLines(v, {file.get(34), file.get(37) == "true"});
     expected.back() = file.get(42);
     if (file.lines() != expected || file.get(42).rfind("The last time this file was edited was on ", 0) != 0)
       return "optionsNT.pre is no complete version";
