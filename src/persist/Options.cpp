@@ -6,7 +6,9 @@
 namespace game {
 
 bool isDataRoot(const std::string& dir) {
-  return !dir.empty() && sys::fileSize(dir + "\\source\\scripts\\htm.smx") >= 0;
+  if (dir.empty()) return false;
+  return sys::fileSize(dir + "\\sound\\effects\\none.wav") >= 0 ||
+         sys::fileSize(dir + "\\source\\scripts\\htm.smx") >= 0;
 }
 
 DataRootEntry dataRootEntry(const std::string& foundDataRoot, const std::string& programDir) {

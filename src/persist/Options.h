@@ -17,8 +17,9 @@ struct OptionValues {
 inline constexpr const char* kMakerWebAddress = "https://professor-kroxl.example.org/";
 inline constexpr const char* kSupportAddress = "support@professor-kroxl.example.org";
 
-// A directory the game can run from: it holds the opening script, the one
-// file no game starts without (names matched without regard to case).
+// A directory the game can run from: it holds the effect that every start-up
+// opens (a game without it stops) or the opening script (names matched
+// without regard to case).
 bool isDataRoot(const std::string& dir);
 
 // The data root as the options file names it: "[run cd]", and whether

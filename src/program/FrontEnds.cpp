@@ -20,10 +20,18 @@ int runHeadless(const Options& o, const Places& places) {
     std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), script.error.c_str());
     return 2;
   }
-  backend::HeadlessPlatform platform(std::move(script), o.display);
-  platform.noOpener = o.noOpener;
+  // A recorded session brings the seed and display it started with; the
+  // command line's options win.
+  ui::DisplayInfo display = o.display;
+  if (!o.displayGiven && script.displayWidth) {
+    display.width = *script.displayWidth;
+    display.height = *script.displayHeight;
+  }
+  if (!o.depthGiven && script.depth) display.bitsPerPixel = *script.depth;
   game::GameSetup setup;
-  setup.seed = o.seed;
+  setup.seed = o.seedGiven ? o.seed : script.seed.value_or(o.seed);
+  backend::HeadlessPlatform platform(std::move(script), display);
+  platform.noOpener = o.noOpener;
   setup.dataRoot = places.dataRoot;
   setup.dataRootGiven = places.dataGiven;
   game::Game game(platform, setup);
@@ -54,6 +62,15 @@ int runWindow(const Options& o, const Places& places) {
     std::fprintf(stderr, "kroxl: %s\n", platform.error().c_str());
     return 1;
   }
+  if (!o.record.empty()) {
+    if (const std::string error = platform.startRecording(o.record); !error.empty()) {
+      std::fprintf(stderr, "kroxl: --record: %s\n", error.c_str());
+      return 2;
+    }
+  }
+  platform.screenshotDir = places.userDir + "/screenshots";
+  if (o.windowMode != Options::WindowMode::AsBefore)
+    platform.setFullScreen(o.windowMode == Options::WindowMode::FullScreen);
   // Real sound and video; a machine without a sound device plays silent.
   media::RealPlayers players(platform.clock());
   if (!players.warning().empty()) std::fprintf(stderr, "kroxl: %s\n", players.warning().c_str());
@@ -69,12 +86,24 @@ int runWindow(const Options& o, const Places& places) {
     return players.video();
   };
   game::GameSetup setup;
-  setup.seed = o.seedGiven ? o.seed : static_cast<uint32_t>(platform.clock().nowMs());
+  setup.seed = o.seedGiven ? o.seed : static_cast<uint32_t>(sys::SteadyClock().nowMs());
   setup.makePlayer = makePlayer;
+  if (backend::Recorder* recorder = platform.recorder()) recorder->settings(setup.seed, platform.display());
   setup.dataRoot = places.dataRoot;
   setup.dataRootGiven = places.dataGiven;
   game::Game game(platform, setup);
+  // With --dump the window leaves the state it ended in, as a replay does: a
+  // recording's replay can be checked against it.
+  bool dumped = false;
+  auto dump = [&] {
+    if (o.dump.empty() || dumped) return;
+    dumped = true;
+    const std::string error = game::writeDump(game, o.dump);
+    if (!error.empty()) std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", error.c_str());
+  };
+  platform.onQuit = dump;
   game.run();
+  dump();
   return 0;
 }
 

@@ -47,7 +47,7 @@ std::string findPlaces(const PlaceHints& h, Places& places) {
   if (places.dataGiven) {
     places.dataRoot = absoluteFrom(h.currentDir, h.dataOption);
     if (!isDataRoot(places.dataRoot))
-      return places.dataRoot + " holds no game data (no source/scripts/htm.smx)";
+      return places.dataRoot + " holds no game data (no sound/effects/none.wav, no source/scripts/htm.smx)";
   } else if (hereIsData) {
     places.dataRoot = absoluteFrom("/", h.currentDir);
   } else {

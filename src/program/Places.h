@@ -21,9 +21,9 @@ struct PlaceHints {
   std::string xdgDataHome, home;
 };
 
-// The data root: --data; else the current directory when it is a data root;
-// else the installed one beside the program (../share/kroxl); else the build
-// tree's (game/ beside the program). The program directory: --user-dir; else
+// The data root (see game::isDataRoot): --data; else the current directory
+// when it is a data root; else the installed one beside the program
+// (../share/kroxl); else the build tree's (game/ beside the program). The program directory: --user-dir; else
 // the current directory when it is a data root (the game plays as it always
 // did); else $XDG_DATA_HOME/kroxl, by default ~/.local/share/kroxl. Returns
 // an error text when no data root is found.

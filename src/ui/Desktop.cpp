@@ -216,7 +216,9 @@ void Desktop::compose(gfx::Bitmap& framebuffer) {
 TModalResult Desktop::messageBox(const MessageBoxRequest& request) {
   if (auto answer = platform_.answerMessageBox(request)) return *answer;
   MessageBoxForm box(*this, request);
-  return box.ShowModal();
+  const TModalResult answer = box.ShowModal();
+  platform_.messageBoxAnswered(answer);
+  return answer;
 }
 
 }  // namespace ui

@@ -43,6 +43,8 @@ class Platform {
   // A front end that answers message boxes itself returns the answer; the
   // window returns nothing and the desktop shows a modal box.
   virtual std::optional<TModalResult> answerMessageBox(const MessageBoxRequest& request) = 0;
+  // The player answered a box the desktop showed (a recording keeps it).
+  virtual void messageBoxAnswered(TModalResult) {}
   // Opens a document or address with the desktop's default program; false
   // when there is none, or it refused.
   virtual bool shellOpen(const std::string& target) = 0;

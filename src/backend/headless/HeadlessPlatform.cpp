@@ -123,26 +123,16 @@ void HeadlessPlatform::perform(ui::Desktop& desktop, const ReplayAction& a) {
       break;
     }
     case Kind::Move:
-      desktop.mouseMove(a.x, a.y);
-      break;
     case Kind::Click:
-      desktop.mouseMove(a.x, a.y);
-      desktop.mouseDown(a.button, a.x, a.y);
-      desktop.mouseUp(a.button, a.x, a.y);
-      break;
     case Kind::DblClick:
-      desktop.mouseMove(a.x, a.y);
-      for (int i = 0; i < 2; ++i) {
-        desktop.mouseDown(ui::MouseButton::Left, a.x, a.y);
-        desktop.mouseUp(ui::MouseButton::Left, a.x, a.y);
-      }
-      break;
+    case Kind::Down:
+    case Kind::Up:
     case Kind::Key:
-      desktop.keyDown(a.key);
-      desktop.keyUp(a.key);
-      break;
+    case Kind::KeyDown:
+    case Kind::KeyUp:
     case Kind::Type:
-      desktop.textInput(a.text);
+    case Kind::Leave:
+      applyInput(desktop, a);
       break;
     case Kind::Answer:
       answers_.push_back(a.text);

@@ -25,22 +25,6 @@ std::string trimRight(std::string s) {
 
 }  // namespace
 
-int keyCodeFromName(const std::string& name) {
-  if (name == "Enter" || name == "Return") return ui::vk::Return;
-  if (name == "Escape") return ui::vk::Escape;
-  if (name == "Space") return ui::vk::Space;
-  if (name == "Backspace") return ui::vk::Back;
-  if (name == "Tab") return ui::vk::Tab;
-  if (name == "Period") return ui::vk::OemPeriod;
-  if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') return name[0];
-  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];
-  if (name.size() >= 2 && name[0] == 'F') {
-    int64_t n = 0;
-    if (parseInt(name.substr(1), n) && n >= 1 && n <= 12) return ui::vk::F1 + static_cast<int>(n) - 1;
-  }
-  return 0;
-}
-
 ReplayScript parseReplay(const std::string& text) {
   ReplayScript script;
   std::istringstream in(text);
@@ -78,7 +62,7 @@ ReplayScript parseReplay(const std::string& text) {
                : command == "ticks" ? ReplayAction::Kind::Ticks
                                     : ReplayAction::Kind::Idle;
       a.amount = n[0];
-    } else if (command == "move" || command == "dblclick") {
+    } else if ((command == "move" && args.size() <= 2) || command == "dblclick") {
       if (!numbers(0, 2, n)) return fail("expected X Y"), script;
       a.kind = command == "move" ? ReplayAction::Kind::Move : ReplayAction::Kind::DblClick;
       a.x = static_cast<int>(n[0]);
@@ -114,7 +98,11 @@ ReplayScript parseReplay(const std::string& text) {
       a.kind = ReplayAction::Kind::Screenshot;
       a.text = args[0];
     } else {
-      return fail("unknown command"), script;
+      std::string why;
+      const RecordedLine use = parseRecordedLine(command, args, line.substr(start), a, script, why);
+      if (use == RecordedLine::Unknown) return fail("unknown command"), script;
+      if (!why.empty()) return fail(why), script;
+      if (use == RecordedLine::Setting) continue;
     }
     script.actions.push_back(a);
   }

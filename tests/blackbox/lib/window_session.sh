@@ -48,10 +48,11 @@ start_xvfb() {
   export DISPLAY=":$(cat "$displayfile")"
 }
 
-# Starts the game in the program directory and waits for its window. Its
-# sound goes to SDL's dummy driver unless GAME_AUDIO_DRIVER names another.
+# Starts the game in the program directory, with the options given, and
+# waits for its window. Its sound goes to SDL's dummy driver unless
+# GAME_AUDIO_DRIVER names another.
 start_game() {
-  (cd "$ROOT" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER="${GAME_AUDIO_DRIVER:-dummy}" "$KROXL" \
+  (cd "$ROOT" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER="${GAME_AUDIO_DRIVER:-dummy}" "$KROXL" "$@" \
     > "$WORK/kroxl.out" 2> "$WORK/kroxl.err") &
   GAME_PID=$!
   # SDL may replace its first window by a new one of the same name while it
@@ -67,6 +68,26 @@ start_game() {
     return 1
   }
   poll 30 "the game's window did not appear" window_found
+}
+
+# Asks the game to quit as the desktop does (SIGTERM closes the window) and
+# waits for it to end; fails on any exit status but 0.
+quit_game() {
+  kill -TERM "$GAME_PID"
+  ended() { ! kill -0 "$GAME_PID" 2> /dev/null; }
+  poll 30 "the game did not end after it was asked to quit" ended
+  local status=0
+  wait "$GAME_PID" || status=$?
+  GAME_PID=
+  [ "$status" = 0 ] || { cat "$WORK/kroxl.err" >&2; fail "the game exited with $status"; }
+}
+
+# Whether the window shows a lit picture (the room, not the black of the
+# start), its mean brightness above 0.1.
+shows_room() {
+  game_running
+  window_shot "$WORK/window.png"
+  below 0.1 "$(convert "$WORK/window.png" -colorspace gray -format '%[fx:mean]' info:)"
 }
 
 game_running() {
