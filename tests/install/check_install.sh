@@ -138,6 +138,6 @@ case $STEP in
     ;;
   icons) check_icons ;;
   manpage) check_manpage ;;
-  cleanup) rm -rf "$PREFIX" ;;
+  cleanup) [ ! -d "$PREFIX" ] || chmod -R u+w "$PREFIX" && rm -rf "$PREFIX" ;;
   *) fail "unknown step $STEP" ;;
 esac
