@@ -25,9 +25,9 @@ chmod -R a-w "$PREFIX"
 trap 'chmod -R u+w "$PREFIX"; stop_session' EXIT
 BEFORE=$(prefix_listing)
 
-# Headless runs of the same steps draw what the window must show once the
-# intro is over and once the professor stands in the secretary's room, each
-# with the player in control. Usage: reference NAME ROOM (replay on stdin)
+# Headless runs of the same steps draw what the window must show at the
+# title screen, once the intro is over and once the professor stands in the
+# secretary's room, each with the player in control. Usage: reference NAME ROOM (replay on stdin)
 reference() {
   { cat; printf 'idle 60000\nmove 320 100\nwait 500\n'; } > "$WORK/$1.replay"
   (cd "$ROOT" && "$KROXL" --headless --replay "$WORK/$1.replay" --dump "$DUMP" --user-dir "$WORK/reference" \
@@ -42,6 +42,7 @@ wait 1000
 key Enter
 wait 1000
 key Enter'
+reference title -1 <<< 'wait 3000'
 reference intro -1 <<< "$INTRO"
 reference room 1 << REPLAY
 $INTRO
@@ -62,7 +63,7 @@ point() { window_geometry && xdotool mousemove $((WIN_X + $1 * 2)) $((WIN_Y + $2
 shows() { point 320 100 && shows_picture "$WORK/$1.png" 1280 960 0 0 0.02; }
 # From the title screen through the intro, skipped with Enter.
 through_intro() {
-  sleep 3
+  poll 60 "the window did not show the title screen" shows title
   at 100 200
   sleep 1
   xdotool key Return
