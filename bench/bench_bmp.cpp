@@ -25,7 +25,7 @@ class PictureFile {
     std::filesystem::create_directories(dir_);
     path_ = (dir_ / "room.bmp").string();
     if (auto r = sys::writeFileAtomic(path_, gfx::encodeBmp(picture)); !r.ok())
-      throw std::runtime_error(r.error);
+      throw std::runtime_error(r.error().message);
     bytes_ = *sys::readFile(path_);
   }
   ~PictureFile() { std::filesystem::remove_all(dir_); }

@@ -105,10 +105,10 @@ std::string stateDump(Game& game) {
 
 std::string writeDump(Game& game, const std::string& dir) {
   ::mkdir(dir.c_str(), 0777);
-  if (auto r = sys::writeFileAtomic(dir + "/state.txt", stateDump(game)); !r.ok()) return r.error;
+  if (auto r = sys::writeFileAtomic(dir + "/state.txt", stateDump(game)); !r.ok()) return r.error().message;
   gfx::Bitmap screen;
   game.desktop.compose(screen);
-  if (auto r = sys::writeFileAtomic(dir + "/screen.bmp", gfx::encodeBmp(screen)); !r.ok()) return r.error;
+  if (auto r = sys::writeFileAtomic(dir + "/screen.bmp", gfx::encodeBmp(screen)); !r.ok()) return r.error().message;
   return {};
 }
 

@@ -56,9 +56,8 @@ BmpResult loadBmp(const std::string& gamePath, PictureLimit limit) {
   const uint64_t mostBytes =
       uint64_t{4} * static_cast<uint64_t>(limit.width) * static_cast<uint64_t>(limit.height);
   const size_t maxBytes = static_cast<size_t>(std::min<uint64_t>(mostBytes + 65536, uint64_t{64} << 20));
-  std::string error;
-  auto bytes = sys::readFile(sys::resolvePath(gamePath), &error, maxBytes);
-  if (!bytes) return {std::nullopt, error};
+  const sys::Result<std::string> bytes = sys::readFile(sys::resolvePath(gamePath), maxBytes);
+  if (!bytes) return {std::nullopt, bytes.error().message};
   BmpResult r = decodeBmp(*bytes, limit);
   if (!r.ok()) r.error = gamePath + ": " + r.error;
   return r;
@@ -106,10 +105,10 @@ std::string encodeBmp(const Bitmap& bitmap) {
   return out;
 }
 
-sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap) {
+sys::Result<void> saveBmp(const std::string& gamePath, const Bitmap& bitmap) {
   // A BMP cannot hold an empty picture; writing one would leave a file that
   // no reader, ours included, accepts.
-  if (bitmap.empty()) return {gamePath + ": cannot save an empty picture as BMP"};
+  if (bitmap.empty()) return sys::Error::inFile(gamePath, "cannot save an empty picture as BMP");
   return sys::writeFileAtomic(sys::resolvePath(gamePath), encodeBmp(bitmap));
 }
 

@@ -45,6 +45,6 @@ Bitmap loadBmpOrThrow(const std::string& gamePath);
 // Encodes a bitmap as a 24-bit bottom-up BMP (alpha is dropped).
 std::string encodeBmp(const Bitmap& bitmap);
 // Writes a 24-bit BMP file through a temporary file; an empty bitmap is refused.
-sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap);
+sys::Result<void> saveBmp(const std::string& gamePath, const Bitmap& bitmap);
 
 }  // namespace gfx

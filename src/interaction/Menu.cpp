@@ -92,8 +92,8 @@ void TForm1::openMenu() {
   gfx::Canvas(shot).copyRect(gfx::Rect::xywh(0, 0, 640, 400), schirm.canvas().target(),
                              gfx::Rect::xywh(0, 0, 640, 400));
   const std::string shotPath = programPath("\\temp.bmp");
-  if (const sys::IoResult r = gfx::saveBmp(shotPath, shot); !r.ok())
-    reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error);
+  if (const sys::Result<void> r = gfx::saveBmp(shotPath, shot); !r.ok())
+    reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error().message);
 
   const std::optional<gfx::Bitmap> menuPicture = loadPicture(*this, dataPath("\\graphic\\menu.bmp"));
   game.Form2->mode.Caption = "menu";

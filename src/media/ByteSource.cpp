@@ -18,8 +18,12 @@ bool MemorySource::read(uint64_t offset, void* out, size_t n) const {
 }
 
 FileSource::FileSource(const std::string& path) {
-  fd_ = sys::openRegularFile(path, &error_);
-  if (fd_ < 0) return;
+  const sys::Result<int> opened = sys::openRegularFile(path);
+  if (!opened) {
+    error_ = opened.error().message;
+    return;
+  }
+  fd_ = *opened;
   struct stat st {};
   if (::fstat(fd_, &st) != 0) {
     error_ = path + ": " + std::strerror(errno);

@@ -12,8 +12,12 @@ extern "C" {
 namespace media {
 
 int openLocalInput(AVFormatContext** ctx, const std::string& path, std::string& error) {
-  const int fd = sys::openRegularFile(path, &error);
-  if (fd < 0) return AVERROR(EINVAL);
+  const sys::Result<int> opened = sys::openRegularFile(path);
+  if (!opened) {
+    error = opened.error().message;
+    return AVERROR(EINVAL);
+  }
+  const int fd = *opened;
   AVDictionary* options = nullptr;
   // Only local files: neither the name nor a playlist inside may reach out.
   av_dict_set(&options, "protocol_whitelist", "file", 0);

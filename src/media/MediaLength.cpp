@@ -56,9 +56,8 @@ LengthResult mediaLength(const std::string& path) {
       return withPath(path, {wav.info.lengthMs, wav.error});
     }
     case Kind::Midi: {
-      std::string error;
-      const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
-      if (!bytes) return {0, error};
+      const sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
+      if (!bytes) return {0, bytes.error().message};
       const MidiResult midi = readMidiInfo(*bytes);
       return withPath(path, {midi.info.lengthMs, midi.error});
     }

@@ -18,9 +18,8 @@ MixerMusicPlayer::~MixerMusicPlayer() {
 
 void MixerMusicPlayer::load(const std::string& path) {
   if (!audio_.midiReady()) throw MediaError("cannot play " + FileName + ": " + audio_.midiError());
-  std::string error;
-  const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
-  if (!bytes) throw MediaError("cannot open " + FileName + ": " + error);
+  const sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
+  if (!bytes) throw MediaError("cannot open " + FileName + ": " + bytes.error().message);
   SequenceResult piece = sequenceMidi(*bytes, audio_.frequency());
   if (!piece.ok()) throw MediaError("cannot play " + FileName + ": " + piece.error);
   smf_ = *bytes;

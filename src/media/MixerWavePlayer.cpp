@@ -19,12 +19,12 @@ MixerWavePlayer::~MixerWavePlayer() {
 void MixerWavePlayer::load(const std::string& path) {
   // SDL would open a named pipe and wait for a writer; it reads our checked
   // descriptor instead.
-  std::string error;
-  const int fd = sys::openRegularFile(path, &error);
-  if (fd < 0) {
-    SDL_SetError("%s", error.c_str());
+  const sys::Result<int> opened = sys::openRegularFile(path);
+  if (!opened) {
+    SDL_SetError("%s", opened.error().message.c_str());
     return voice_.load(nullptr, FileName);
   }
+  const int fd = *opened;
   FILE* file = ::fdopen(fd, "rb");
   SDL_RWops* source = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
   if (!source && file) std::fclose(file);

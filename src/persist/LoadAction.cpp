@@ -90,8 +90,8 @@ void TForm1::ladenClick() {
   // no saved game, or one that would leave the player nowhere, is reported
   // and treated like a cancelled choice.
   sys::TextList file;
-  if (const sys::IoResult r = file.loadFromFile(sys::resolvePath(path), savegame::kMaxFileBytes); !r.ok()) {
-    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" cannot be read: " + r.error);
+  if (const sys::Result<void> r = file.loadFromFile(sys::resolvePath(path), savegame::kMaxFileBytes); !r.ok()) {
+    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" cannot be read: " + r.error().message);
     return;
   }
   if (file.get(0) != savegame::kHeader) {

@@ -165,8 +165,8 @@ void writeThumbnail(TForm1& f1, const std::string& gamePath) {
   }
   gfx::Bitmap thumbnail(160, 100);
   gfx::Canvas(thumbnail).copyRectSmooth(thumbnail.bounds(), *shot.bitmap, gfx::Rect::xywh(0, 0, 640, 400));
-  if (const sys::IoResult r = gfx::saveBmp(gamePath, thumbnail); !r.ok())
-    f1.reportError("ERROR! Cannot write \"" + gamePath + "\": " + r.error);
+  if (const sys::Result<void> r = gfx::saveBmp(gamePath, thumbnail); !r.ok())
+    f1.reportError("ERROR! Cannot write \"" + gamePath + "\": " + r.error().message);
 }
 
 }  // namespace game::savegame

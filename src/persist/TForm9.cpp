@@ -90,10 +90,10 @@ bool TForm9::save() {
   // has its own picture or none, never the picture of the game it replaced.
   const std::string thumbnail = sys::resolvePath(file + ".bmp");
   if (sys::removeFile(thumbnail)) sys::syncDirectory(sys::resolvePath(FileListBox1.Directory()));
-  if (const sys::IoResult r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
+  if (const sys::Result<void> r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
     savegame::writeThumbnail(f1, file + ".bmp");
   else
-    f1.reportError("ERROR! Savegame \"" + file + "\" cannot be written: " + r.error);
+    f1.reportError("ERROR! Savegame \"" + file + "\" cannot be written: " + r.error().message);
   // The main window takes the keys again once this screen is gone.
   f1.Enabled = true;
   Hide();

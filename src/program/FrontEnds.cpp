@@ -38,7 +38,7 @@ int runHeadless(const Options& o) {
     const std::string dir = o.dump.empty() ? "." : o.dump;
     std::filesystem::create_directories(dir);
     if (auto r = gfx::saveBmp(dir + "/" + name, screen); !r.ok())
-      std::fprintf(stderr, "kroxl: cannot write a screenshot: %s\n", r.error.c_str());
+      std::fprintf(stderr, "kroxl: cannot write a screenshot: %s\n", r.error().message.c_str());
   };
   game.run();
   // The game may have ended before the replay did.

@@ -122,11 +122,10 @@ ReplayScript parseReplay(const std::string& text) {
 }
 
 ReplayScript loadReplay(const std::string& path) {
-  std::string error;
-  auto text = sys::readFile(path, &error, size_t{16} << 20);
+  const sys::Result<std::string> text = sys::readFile(path, size_t{16} << 20);
   if (!text) {
     ReplayScript s;
-    s.error = error;
+    s.error = text.error().message;
     return s;
   }
   return parseReplay(*text);
