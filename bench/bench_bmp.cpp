@@ -47,8 +47,8 @@ const PictureFile& roomPicture() {
 void BM_DecodeBmp24(benchmark::State& state) {
   const std::string& bytes = roomPicture().bytes();
   for (auto _ : state) {
-    gfx::BmpResult r = gfx::decodeBmp(bytes);
-    if (!r.ok()) state.SkipWithError(r.error.c_str());
+    sys::Result<gfx::Bitmap> r = gfx::decodeBmp(bytes);
+    if (!r.ok()) state.SkipWithError(r.error().message.c_str());
     benchmark::DoNotOptimize(r);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));
@@ -58,8 +58,8 @@ BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
 void BM_LoadBmp24(benchmark::State& state) {
   const std::string& path = roomPicture().path();
   for (auto _ : state) {
-    gfx::BmpResult r = gfx::loadBmp(path);
-    if (!r.ok()) state.SkipWithError(r.error.c_str());
+    sys::Result<gfx::Bitmap> r = gfx::loadBmp(path);
+    if (!r.ok()) state.SkipWithError(r.error().message.c_str());
     benchmark::DoNotOptimize(r);
   }
 }

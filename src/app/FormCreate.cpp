@@ -41,8 +41,9 @@ void TForm1::loadImageLists() {
                                 ListResource{inventar, "icons", 21}}) {
     r.list.Clear();
     for (int i = 0; i < r.count; ++i) {
-      gfx::BmpResult picture = gfx::decodeBmp(app::resource(std::string(r.folder) + "/" + std::to_string(i) + ".bmp"));
-      r.list.Add(picture.ok() ? *picture.bitmap : gfx::Bitmap(r.list.Width, r.list.Height, 0xFFFF00FFu));
+      const std::string name = std::string(r.folder) + "/" + std::to_string(i) + ".bmp";
+      const sys::Result<gfx::Bitmap> picture = gfx::decodeBmp(app::resource(name));
+      r.list.Add(picture.ok() ? *picture : gfx::Bitmap(r.list.Width, r.list.Height, 0xFFFF00FFu));
     }
   }
 }
@@ -50,8 +51,8 @@ void TForm1::loadImageLists() {
 void TForm1::FormCreate() {
   for (const CursorResource& c : kCursors) {
     const std::string_view bytes = app::resource(std::string("cursor/") + c.name + ".bmp");
-    gfx::BmpResult picture = gfx::decodeBmp(bytes);
-    if (picture.ok()) game.desktop.registerCursor(c.number, cursorFrom(*picture.bitmap, c.hotX, c.hotY));
+    sys::Result<gfx::Bitmap> picture = gfx::decodeBmp(bytes);
+    if (picture.ok()) game.desktop.registerCursor(c.number, cursorFrom(*picture, c.hotX, c.hotY));
   }
   Testen.setEnabled(true);
 }

@@ -232,12 +232,11 @@ ChannelMask ChannelMask::of(uint32_t mask) {
   return c;
 }
 
-std::optional<Layout> parseLayout(std::string_view file, std::string* error) {
+sys::Result<Layout> parseLayout(std::string_view file) {
   Parser parser(file);
   std::string failure = parser.run();
-  if (failure.empty()) return std::move(parser.layout);
-  if (error) *error = std::move(failure);
-  return std::nullopt;
+  if (!failure.empty()) return sys::Error{std::move(failure)};
+  return std::move(parser.layout);
 }
 
 }  // namespace gfx::bmp

@@ -11,6 +11,7 @@
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game {
 namespace {
@@ -47,8 +48,8 @@ const MenuEntry* entryAt(int x, int y) {
 // Reads a picture; a file that is missing or unreadable becomes one line in
 // the error list (once for a run of the same failure) and nothing is drawn.
 std::optional<gfx::Bitmap> loadPicture(TForm1& f1, const std::string& path) {
-  gfx::BmpResult r = gfx::loadBmp(path);
-  if (r.ok()) return std::move(*r.bitmap);
+  sys::Result<gfx::Bitmap> r = gfx::loadBmp(path);
+  if (r.ok()) return std::move(*r);
   const std::string error = sys::fileSize(path) == -1 ? "ERROR! Grafic-File not found: \"" + path + "\"!"
                                                       : "ERROR! Grafic-File unreadable: \"" + path + "\"!";
   const sys::TextList& errors = f1.game.Form5->Memo1.Lines;

@@ -26,8 +26,8 @@ TForm9::TForm9(Game& g)
   setClientSize(217, 148);
 
   Image1.setBounds(0, 0, 345, 257);
-  gfx::BmpResult background = gfx::decodeBmp(app::resource("screens/save.bmp"));
-  if (background.ok()) Image1.Picture = std::move(*background.bitmap);
+  sys::Result<gfx::Bitmap> background = gfx::decodeBmp(app::resource("screens/save.bmp"));
+  if (background.ok()) Image1.Picture = std::move(*background);
 
   Edit1.setBounds(25, 16, 160, 21);
   Edit1.BorderStyle = ui::TBorderStyle::None;

@@ -42,15 +42,15 @@ void resetHotSpots(TForm1& f1) {
 void drawBackground(TForm1& f1) {
   const std::string path = f1.dataPath(f1.Caption);
   if (sys::fileSize(path) <= 0) return;
-  gfx::BmpResult picture = gfx::loadBmp(path);
+  sys::Result<gfx::Bitmap> picture = gfx::loadBmp(path);
   if (!picture.ok()) {
-    rooms::reportUnreadablePicture(f1, path, picture.error);
+    rooms::reportUnreadablePicture(f1, path, picture.error().message);
     return;
   }
-  f1.schirm.canvas().draw(0, 0, *picture.bitmap);
+  f1.schirm.canvas().draw(0, 0, *picture);
   f1.backgraphic.Clear();
   f1.log(" + handle backgraphic");
-  f1.backgraphic.Add(*picture.bitmap);
+  f1.backgraphic.Add(*picture);
   f1.log(" + define variables");
 }
 

@@ -122,12 +122,12 @@ std::string check(const std::string& dir, std::set<std::string>& existed, Figure
       ++figures.savesWithoutThumbnail;
       continue;
     }
-    const gfx::BmpResult thumbnail = gfx::loadBmp(save + ".bmp");
-    if (!thumbnail.ok()) return thumbnail.error;
-    if (thumbnail.bitmap->width() != 160 || thumbnail.bitmap->height() != 100) return save + ".bmp has the wrong size";
+    const sys::Result<gfx::Bitmap> thumbnail = gfx::loadBmp(save + ".bmp");
+    if (!thumbnail.ok()) return thumbnail.error().message;
+    if (thumbnail->width() != 160 || thumbnail->height() != 100) return save + ".bmp has the wrong size";
     for (int y = 0; y < 100; ++y)
       for (int x = 0; x < 160; ++x)
-        if (gfx::toColor(thumbnail.bitmap->pixel(x, y)) != colourOf(k))
+        if (gfx::toColor(thumbnail->pixel(x, y)) != colourOf(k))
           return save + ".bmp is not the picture of version " + std::to_string(k);
   }
 
