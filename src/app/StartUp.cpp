@@ -202,18 +202,18 @@ void TForm1::STARTTimer() {
 
   // The players stay open from here on: the runner reads their lengths on
   // every tick. A player that cannot open its file leaves the game unplayable.
-  try {
-    MediaPlayer1->FileName = dataPath("\\sound\\music\\toegl.mid");
-    MediaPlayer1->Open();
-    MediaPlayer3->FileName = dataPath("\\movies\\black.avi");
-    MediaPlayer3->Open();
-    MediaPlayer2->FileName = dataPath("\\sound\\effects\\none.wav");
-    MediaPlayer2->Open();
-    MediaPlayer2->Play();
-  } catch (const media::MediaError& e) {
-    reportFatal(std::string("ERROR! ") + e.what());
-    return;
+  const std::pair<media::MediaPlayer*, const char*> firstFiles[] = {
+      {MediaPlayer1.get(), "\\sound\\music\\toegl.mid"},
+      {MediaPlayer3.get(), "\\movies\\black.avi"},
+      {MediaPlayer2.get(), "\\sound\\effects\\none.wav"}};
+  for (const auto& [player, file] : firstFiles) {
+    player->FileName = dataPath(file);
+    if (const sys::Result<void> opened = player->tryOpen(); !opened) {
+      reportFatal("ERROR! " + opened.error().message);
+      return;
+    }
   }
+  MediaPlayer2->Play();
 
   for (const char* line : kFirstOrders) f2.Memo1.add(line);
   if (build.Tag == -1) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));

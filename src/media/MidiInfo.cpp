@@ -152,13 +152,9 @@ std::string ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos, int
 
 }  // namespace
 
-MidiResult readMidiInfo(std::string_view bytes) {
-  MidiResult result;
-  MidiInfo& info = result.info;
-  auto fail = [&](std::string why) {
-    result.error = std::move(why);
-    return result;
-  };
+sys::Result<MidiInfo> readMidiInfo(std::string_view bytes) {
+  MidiInfo info;
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
 
   if (bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID") {
     bytes = plainSmf(bytes);
@@ -197,7 +193,7 @@ MidiResult readMidiInfo(std::string_view bytes) {
   }
   info.tempoChanges = static_cast<int>(tempos.size());
   if (std::string why = ticksToMs(info, std::move(tempos), info.lengthMs); !why.empty()) return fail(why);
-  return result;
+  return info;
 }
 
 }  // namespace media

@@ -118,17 +118,15 @@ std::string cutTrack(const MidiTrack& track, uint64_t cut) {
 
 }  // namespace
 
-MidiCut midiFrom(std::string_view file, int64_t fromMs) {
-  std::string error;
-  const std::optional<MidiSong> song = readMidiSong(file, &error);
-  if (!song) return {{}, error};
+sys::Result<std::string> midiFrom(std::string_view file, int64_t fromMs) {
+  const sys::Result<MidiSong> song = readMidiSong(file);
+  if (!song) return song.error();
   const uint64_t cut = tickAt(std::max<int64_t>(0, fromMs), *song);
-  MidiCut result;
-  result.smf = "MThd" + be(6, 4) + be(static_cast<uint32_t>(song->format), 2) +
-               be(static_cast<uint32_t>(song->tracks.size()), 2) +
-               be(static_cast<uint32_t>(song->division), 2);
-  for (const MidiTrack& track : song->tracks) result.smf += cutTrack(track, cut);
-  return result;
+  std::string smf = "MThd" + be(6, 4) + be(static_cast<uint32_t>(song->format), 2) +
+                    be(static_cast<uint32_t>(song->tracks.size()), 2) +
+                    be(static_cast<uint32_t>(song->division), 2);
+  for (const MidiTrack& track : song->tracks) smf += cutTrack(track, cut);
+  return smf;
 }
 
 }  // namespace media

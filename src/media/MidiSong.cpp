@@ -99,11 +99,8 @@ std::string_view plainSmf(std::string_view file) {
   return {};
 }
 
-std::optional<MidiSong> readMidiSong(std::string_view file, std::string* error) {
-  auto fail = [&](std::string why) -> std::optional<MidiSong> {
-    if (error) *error = std::move(why);
-    return std::nullopt;
-  };
+sys::Result<MidiSong> readMidiSong(std::string_view file) {
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
   const std::string_view smf = plainSmf(file);
   const auto* p = reinterpret_cast<const unsigned char*>(smf.data());
   if (smf.size() < 14 || smf.substr(0, 4) != "MThd") return fail("not a MIDI file");

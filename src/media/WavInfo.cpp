@@ -43,13 +43,9 @@ int64_t roundedMs(uint64_t units, uint64_t perSecond) {
 
 }  // namespace
 
-WavResult readWavInfo(const ByteSource& source) {
-  WavResult result;
-  WavInfo& info = result.info;
-  auto fail = [&](std::string why) {
-    result.error = std::move(why);
-    return result;
-  };
+sys::Result<WavInfo> readWavInfo(const ByteSource& source) {
+  WavInfo info;
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
 
   const uint64_t fileSize = source.size();
   unsigned char head[12];
@@ -93,7 +89,7 @@ WavResult readWavInfo(const ByteSource& source) {
     info.lengthMs = roundedMs(info.factSamples, info.sampleRate);
   else
     info.lengthMs = roundedMs(info.dataBytes, info.byteRate);
-  return result;
+  return info;
 }
 
 }  // namespace media
