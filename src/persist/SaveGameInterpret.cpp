@@ -117,21 +117,6 @@ class Interpreter {
 
 }  // namespace
 
-std::string damage(const std::vector<std::string>& lines) {
-  bool room = false, position = false;
-  // Every line is a key, as the load takes it, up to the last line.
-  for (size_t i = 0; i < lines.size() && lines[i] != kLastLine; ++i) {
-    const std::string& key = lines[i];
-    if (key != "[room:]" && key != "[position:]") continue;
-    const std::string value = i + 1 < lines.size() ? lines[i + 1] : "";
-    if (!parseInt(value)) return key + " \"" + value + "\" is not a number";
-    (key == "[room:]" ? room : position) = true;
-  }
-  if (!room) return "it names no room";
-  if (!position) return "it names no position";
-  return {};
-}
-
 void interpretBuffer(TForm1& f1) {
   Interpreter(f1).run();
 }

@@ -268,6 +268,28 @@ TEST_F(SaveGame, AFileThatIsNoSavedGameChangesNothing) {
   EXPECT_EQ(errors().size(), 1u);
 }
 
+// Each refusal is a sentence that names the file, as the error list shows it.
+TEST_F(SaveGame, TheReaderSaysWhyAFileCannotBeLoaded) {
+  writeSavedGame("gut.kvt", composedWith({}));
+  writeSavedGame("keller.kvt", composedWith({{6, "Keller"}}));
+  writeSavedGame("notiz.kvt", {"[room:]", "4"});
+  const std::string dir = f1().programPath("\\savegames\\");
+  const auto read = [&](const std::string& name) { return game::savegame::readSavedGame(dir + name); };
+
+  const auto good = read("gut.kvt");
+  ASSERT_TRUE(good.ok()) << good.error().message;
+  EXPECT_EQ(*good, composedWith({}));
+  const std::pair<const char*, std::string> refused[] = {
+      {"keller.kvt", "Savegame \"" + dir + "keller.kvt\" is damaged: [room:] \"Keller\" is not a number."},
+      {"notiz.kvt", "\"" + dir + "notiz.kvt\" is no Professor Kroxl savegame."},
+      {"fehlt.kvt", "Savegame \"" + dir + "fehlt.kvt\" cannot be read: "}};
+  for (const auto& [name, message] : refused) {
+    const auto r = read(name);
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_EQ(r.error().message.substr(0, message.size()), message);
+  }
+}
+
 // A room that is not a number used to leave the player in the empty loading
 // room for good; a save of a hundred megabytes froze the game.
 TEST_F(SaveGame, ADamagedOrOversizedSaveIsRefusedWithAMessageAndThePlayerStaysPut) {
