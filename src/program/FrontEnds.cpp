@@ -15,20 +15,20 @@
 namespace program {
 
 int runHeadless(const Options& o) {
-  backend::ReplayScript script = backend::loadReplay(o.replay);
-  if (!script.ok()) {
-    std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), script.error.c_str());
+  sys::Result<backend::ReplayScript> script = backend::loadReplay(o.replay);
+  if (!script) {
+    std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), script.error().message.c_str());
     return 2;
   }
-  backend::HeadlessPlatform platform(std::move(script), o.display);
+  backend::HeadlessPlatform platform(std::move(script).value(), o.display);
   platform.noOpener = o.noOpener;
   game::GameSetup setup;
   setup.seed = o.seed;
   game::Game game(platform, setup);
   auto dump = [&] {
     if (o.dump.empty()) return;
-    const std::string error = game::writeDump(game, o.dump);
-    if (!error.empty()) std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", error.c_str());
+    if (const sys::Result<void> written = game::writeDump(game, o.dump); !written)
+      std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", written.error().message.c_str());
   };
   platform.onFinish = dump;
   platform.isIdle = [&] { return game.Form2->Memo1.empty() && game.Form2->mode.Caption == "normal"; };

@@ -41,13 +41,13 @@ int keyCodeFromName(const std::string& name) {
   return 0;
 }
 
-ReplayScript parseReplay(const std::string& text) {
+sys::Result<ReplayScript> parseReplay(const std::string& text) {
   ReplayScript script;
   std::istringstream in(text);
   std::string raw;
   int lineNumber = 0;
   auto fail = [&](const std::string& why) {
-    script.error = "line " + std::to_string(lineNumber) + ": " + why + ": \"" + trimRight(raw) + "\"";
+    return sys::Error{"line " + std::to_string(lineNumber) + ": " + why + ": \"" + trimRight(raw) + "\""};
   };
   while (std::getline(in, raw)) {
     ++lineNumber;
@@ -73,18 +73,18 @@ ReplayScript parseReplay(const std::string& text) {
     };
     std::vector<int64_t> n;
     if (command == "wait" || command == "ticks" || command == "idle") {
-      if (!numbers(0, 1, n) || n[0] < 0) return fail("expected one non-negative number"), script;
+      if (!numbers(0, 1, n) || n[0] < 0) return fail("expected one non-negative number");
       a.kind = command == "wait" ? ReplayAction::Kind::Wait
                : command == "ticks" ? ReplayAction::Kind::Ticks
                                     : ReplayAction::Kind::Idle;
       a.amount = n[0];
     } else if (command == "move" || command == "dblclick") {
-      if (!numbers(0, 2, n)) return fail("expected X Y"), script;
+      if (!numbers(0, 2, n)) return fail("expected X Y");
       a.kind = command == "move" ? ReplayAction::Kind::Move : ReplayAction::Kind::DblClick;
       a.x = static_cast<int>(n[0]);
       a.y = static_cast<int>(n[1]);
     } else if (command == "click") {
-      if (args.empty() || !numbers(1, 2, n)) return fail("expected left|right|middle X Y"), script;
+      if (args.empty() || !numbers(1, 2, n)) return fail("expected left|right|middle X Y");
       if (args[0] == "left")
         a.button = ui::MouseButton::Left;
       else if (args[0] == "right")
@@ -92,12 +92,12 @@ ReplayScript parseReplay(const std::string& text) {
       else if (args[0] == "middle")
         a.button = ui::MouseButton::Middle;
       else
-        return fail("unknown mouse button"), script;
+        return fail("unknown mouse button");
       a.kind = ReplayAction::Kind::Click;
       a.x = static_cast<int>(n[0]);
       a.y = static_cast<int>(n[1]);
     } else if (command == "key") {
-      if (args.size() != 1 || keyCodeFromName(args[0]) == 0) return fail("unknown key"), script;
+      if (args.size() != 1 || keyCodeFromName(args[0]) == 0) return fail("unknown key");
       a.kind = ReplayAction::Kind::Key;
       a.key = keyCodeFromName(args[0]);
     } else if (command == "type") {
@@ -106,28 +106,24 @@ ReplayScript parseReplay(const std::string& text) {
       a.text = at < line.size() ? line.substr(at + 1) : "";
     } else if (command == "answer") {
       if (args.size() != 1 || (args[0] != "yes" && args[0] != "no" && args[0] != "ok" && args[0] != "cancel"))
-        return fail("expected yes|no|ok|cancel"), script;
+        return fail("expected yes|no|ok|cancel");
       a.kind = ReplayAction::Kind::Answer;
       a.text = args[0];
     } else if (command == "screenshot") {
-      if (args.size() != 1) return fail("expected a file name"), script;
+      if (args.size() != 1) return fail("expected a file name");
       a.kind = ReplayAction::Kind::Screenshot;
       a.text = args[0];
     } else {
-      return fail("unknown command"), script;
+      return fail("unknown command");
     }
     script.actions.push_back(a);
   }
   return script;
 }
 
-ReplayScript loadReplay(const std::string& path) {
+sys::Result<ReplayScript> loadReplay(const std::string& path) {
   const sys::Result<std::string> text = sys::readFile(path, size_t{16} << 20);
-  if (!text) {
-    ReplayScript s;
-    s.error = text.error().message;
-    return s;
-  }
+  if (!text) return text.error();
   return parseReplay(*text);
 }
 

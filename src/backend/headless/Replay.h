@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "sys/Result.h"
 #include "ui/Keys.h"
 
 namespace backend {
@@ -20,14 +21,12 @@ struct ReplayAction {
 
 struct ReplayScript {
   std::vector<ReplayAction> actions;
-  std::string error;  // "line N: ..." when the file cannot be used
-  bool ok() const { return error.empty(); }
 };
 
 // Parses a replay: one command per line, "# comment" and blank lines ignored.
-// Any other line is an error naming its line number.
-ReplayScript parseReplay(const std::string& text);
-ReplayScript loadReplay(const std::string& path);
+// Any other line is an error naming its line number ("line N: ...").
+sys::Result<ReplayScript> parseReplay(const std::string& text);
+sys::Result<ReplayScript> loadReplay(const std::string& path);
 
 // The virtual-key code of a key name of the replay ("Enter", "Escape", "A",
 // "F5"); 0 for an unknown name.
