@@ -17,7 +17,8 @@ void require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const sys::Result<gfx::Bitmap> r = gfx::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size));
+  const sys::Result<gfx::Bitmap> r =
+      gfx::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size));
   if (!r.ok()) {
     require(!r.error().message.empty());
     return 0;

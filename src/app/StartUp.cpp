@@ -118,7 +118,8 @@ void TForm1::STARTTimer() {
     START.setEnabled(false);
     return;
   }
-  if (const sys::Result<void> r = f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+  if (const sys::Result<void> r =
+          f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
       !r.ok()) {
     // The game goes on with the default settings; the file keeps the player's.
     reportError("(!) Error: OptionsNT.pre could not be read: " + r.error().message);

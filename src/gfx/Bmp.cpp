@@ -33,9 +33,9 @@ sys::Result<Bitmap> decodeBmp(std::string_view bytes, PictureLimit limit) {
   const sys::Result<bmp::Layout> layout = bmp::parseLayout(bytes);
   if (!layout) return layout.error();
   if (layout->width > limit.width || layout->height > limit.height)
-    return sys::Error{"the picture is " + std::to_string(layout->width) + " x " + std::to_string(layout->height) +
-                      " pixels, more than the " + std::to_string(limit.width) + " x " +
-                      std::to_string(limit.height) + " allowed here"};
+    return sys::Error{"the picture is " + std::to_string(layout->width) + " x " +
+                      std::to_string(layout->height) + " pixels, more than the " +
+                      std::to_string(limit.width) + " x " + std::to_string(limit.height) + " allowed here"};
   if (layout->compression == bmp::Compression::Rle8 || layout->compression == bmp::Compression::Rle4)
     if (auto rle = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes)); !rle)
       return rle.error();

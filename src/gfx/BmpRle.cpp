@@ -49,7 +49,8 @@ sys::Result<void> checkRleStream(const Layout& layout, std::string_view stream) 
         x += static_cast<uint8_t>(stream[at]);
         y += static_cast<uint8_t>(stream[at + 1]);
         at += 2;
-        if (x > width || y >= height) return fault("an RLE delta" + where(start) + " moves outside the picture");
+        if (x > width || y >= height)
+          return fault("an RLE delta" + where(start) + " moves outside the picture");
         break;
       }
       default: {  // literal pixels

@@ -30,7 +30,8 @@ class TrackReader {
       if (status < 0xF0) {
         running = status;
         const unsigned kind = status & 0xF0;
-        if (!take(kind == 0xC0 || kind == 0xD0 ? 1 : 2, event.bytes)) return sys::Error{"a truncated channel event"};
+        if (!take(kind == 0xC0 || kind == 0xD0 ? 1 : 2, event.bytes))
+          return sys::Error{"a truncated channel event"};
       } else if (status == 0xFF) {
         if (pos_ >= data_.size()) return sys::Error{"a truncated meta event"};
         const unsigned type = byte(pos_);

@@ -1,6 +1,6 @@
 #pragma once
-#include <string>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "sys/Result.h"
@@ -18,7 +18,8 @@ class MidiSynth {
  public:
   // gain: FluidSynth's master gain (its own default is 0.2). An error says
   // why there is no synthesizer (a missing or unreadable sound font).
-  static sys::Result<std::unique_ptr<MidiSynth>> load(const std::string& soundFont, int sampleRate, double gain);
+  static sys::Result<std::unique_ptr<MidiSynth>> load(const std::string& soundFont, int sampleRate,
+                                                      double gain);
   ~MidiSynth();
   MidiSynth(const MidiSynth&) = delete;
   MidiSynth& operator=(const MidiSynth&) = delete;

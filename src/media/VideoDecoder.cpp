@@ -16,7 +16,8 @@ constexpr int kMaxSide = 8192;
 
 }  // namespace
 
-sys::Result<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const std::string& path, const std::string& what) {
+sys::Result<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const std::string& path,
+                                                              const std::string& what) {
   const auto fail = [&](const std::string& why) { return sys::Error{"cannot play " + what + ": " + why}; };
   sys::Result<std::unique_ptr<FfmpegStream>> stream = FfmpegStream::open(path, AVMEDIA_TYPE_VIDEO);
   if (!stream) return fail(stream.error().message);

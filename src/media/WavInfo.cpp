@@ -68,7 +68,8 @@ sys::Result<WavInfo> readWavInfo(const ByteSource& source) {
       return fail("chunk " + chunkName(chunk) + " at offset " + std::to_string(pos) +
                   " reaches past the end of the file");
     if (isId(chunk, "fmt ") && !haveFormat) {
-      if (const sys::Result<void> format = readFormat(source, body, size, info); !format) return format.error();
+      if (const sys::Result<void> format = readFormat(source, body, size, info); !format)
+        return format.error();
       haveFormat = true;
     } else if (isId(chunk, "data") && !haveData) {
       info.dataBytes = size;

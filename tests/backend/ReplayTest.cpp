@@ -38,7 +38,8 @@ TEST(ReplayTest, AnUnknownOrMalformedLineIsAnErrorWithItsLineNumber) {
                                                                            {"\n\nticks many\n", 3}}) {
     const auto script = parseReplay(text);
     ASSERT_FALSE(script.ok()) << text;
-    EXPECT_EQ(script.error().message.rfind("line " + std::to_string(line) + ":", 0), 0u) << script.error().message;
+    EXPECT_EQ(script.error().message.rfind("line " + std::to_string(line) + ":", 0), 0u)
+        << script.error().message;
   }
 }
 

@@ -32,8 +32,7 @@ TEST(MidiSequenceTest, TracksMergeInTimeOrderAtTheFramesOfTheTempoMap) {
 }
 
 TEST(MidiSequenceTest, AMalformedFileIsAnError) {
-  const auto r =
-      media::sequenceMidi(midiHeader(0, 1, 480) + track(vlq(0) + bytes({60, 100})), 22050);
+  const auto r = media::sequenceMidi(midiHeader(0, 1, 480) + track(vlq(0) + bytes({60, 100})), 22050);
   ASSERT_FALSE(r.ok());
   EXPECT_EQ(r.error().message, "track 1: a data byte without a running status");
 }

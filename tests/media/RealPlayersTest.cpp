@@ -5,8 +5,8 @@
 
 #include "PlayerTestKit.h"
 #include "media/FfmpegVideoPlayer.h"
-#include "media/MixerMusicPlayer.h"
 #include "media/MidiSynth.h"
+#include "media/MixerMusicPlayer.h"
 #include "media/MixerWavePlayer.h"
 #include "media/RealPlayers.h"
 #include "media/SimulatedPlayer.h"
