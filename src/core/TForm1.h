@@ -110,8 +110,11 @@ class TForm1 : public ui::Form {
   void personAnimation(int room);
   void effectSound(const std::string& path, int number);
 
-  // Spoken lines, the choice panel and the dialogue trees. Returns false
-  // when the room has no person to talk to.
+  // Spoken lines, the choice panel and the dialogue trees. The spoken-line
+  // band takes the colour and weight of the speaker's lines (the table of
+  // people). The panel's refresh returns false when the room has no person
+  // to talk to.
+  void styleSpokenLine(const std::string& speaker);
   bool refreshChoicePanel();
   void dialogTree(const std::string& person, const std::string& reply, int index);
 

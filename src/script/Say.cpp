@@ -1,7 +1,5 @@
 // "say": a spoken line in the speaker's colour, voiced when the voice
 // database has a recording of exactly this line.
-#include <array>
-
 #include "core/Game.h"
 #include "core/TForm1.h"
 #include "core/TForm3.h"
@@ -12,28 +10,6 @@
 
 namespace game::script {
 namespace {
-
-struct SpeakerColour {
-  const char* speaker;
-  gfx::TColor colour;
-};
-
-// Any other speaker keeps the colour of the line before.
-constexpr std::array<SpeakerColour, 13> kSpeakerColours = {{
-    {"Kroxl", 16777215},
-    {"Motty", 10084067},
-    {"Putzfrau", 16746636},
-    {"Taubenfütternde", 3639436},
-    {"Archivar", 11459566},
-    {"Franz", 16740721},
-    {"Big Boss", 1482942},
-    {"Corinna", 16711935},
-    {"Zweistein", 4561122},
-    {"Hubert", 16711680},
-    {"Tägl", 65535},
-    {"Leiche", 65535},
-    {"CIA-Agent", 4804679},
-}};
 
 // Looks the line up in the voice table; a hit queues its recording right
 // after this command. Lines without a recording are collected for the
@@ -61,11 +37,8 @@ Ending say(TForm1& f1) {
   const std::string caption = speaker + ": \"" + text + "\"";
 
   f2.talking.Caption = "talking: " + speaker;
-  f1.say.Font.Bold = false;
   speechFlag = 0;
-  for (const SpeakerColour& s : kSpeakerColours)
-    if (speaker == s.speaker) f1.say.Font.Color = s.colour;
-  if (speaker == "HINWEIS") f1.say.Font.Bold = true;
+  f1.styleSpokenLine(speaker);
   if (f1.game.Form5->CheckBox3.Checked()) lookUpVoice(f1, caption, speechFlag);
   f1.say.Caption = caption;
   f1.say.Tag = sys::utf8Length(text) + 10 + (speaker == "HINWEIS" ? 100 : 0);
