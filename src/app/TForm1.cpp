@@ -101,7 +101,7 @@ TForm1::TForm1(Game& g)
   say.MinFontHeight = 11;
 
   helpline.setBounds(0, 405, 640, 20);
-  helpline.Color = 9724929;
+  helpline.Color = kHelplineColour;
   helpline.Alignment = gfx::Align::Center;
   helpline.Font.Name = "Comic Sans MS";
   helpline.Font.Height = 11;

@@ -47,6 +47,9 @@ class TForm1 : public ui::Form {
   ui::Label Object1, object2, object3, object4, object5, object6;
   // The spoken-line band (also the inventory bar) and the hover line.
   ui::Label say, helpline;
+  // The hover line's own colour (red 1, green 100, blue 148): text of this
+  // colour cannot be seen on it.
+  static constexpr gfx::TColor kHelplineColour = 9724929;
 
   // Invisible buttons: the walk target and callable actions.
   ui::Button block, Button1, NToption, laden, work;

@@ -110,7 +110,7 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
 
   // In the open menu the click belongs to the menu. Saving or loading ends
   // the click before it counts towards a double click.
-  const bool inMenu = f2.mode.Caption == "menu";
+  const bool inMenu = f2.inMode(Mode::Menu);
   if (inMenu && menuClick()) {
     f2.inventar.Tag = 0;
     return;
@@ -127,7 +127,7 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
     clickCountdown = 4;
   }
 
-  const bool playerHasControl = !inMenu && f2.mode.Caption == "normal";
+  const bool playerHasControl = !inMenu && f2.inMode(Mode::Normal);
   if (playerHasControl && f2.Label2.Tag == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
   if (playerHasControl && f2.Label2.Tag > 0) hotSpotClick(*this, button);
 

@@ -96,7 +96,7 @@ void TForm1::openMenu() {
     reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error);
 
   const std::optional<gfx::Bitmap> menuPicture = loadPicture(*this, dataPath("\\graphic\\menu.bmp"));
-  game.Form2->mode.Caption = "menu";
+  game.Form2->setMode(Mode::Menu);
   togglePause(*MediaPlayer1);
   if (!savegame::atEndOfSound(*MediaPlayer2)) togglePause(*MediaPlayer2);
   if (menuPicture)
@@ -106,7 +106,7 @@ void TForm1::openMenu() {
 void TForm1::closeMenu() {
   const std::string shotPath = programPath("\\temp.bmp");
   const std::optional<gfx::Bitmap> shot = loadPicture(*this, shotPath);
-  game.Form2->mode.Caption = "normal";
+  game.Form2->setMode(Mode::Normal);
   togglePause(*MediaPlayer1);
   togglePause(*MediaPlayer2);
   if (shot) schirm.canvas().draw(0, 0, *shot);

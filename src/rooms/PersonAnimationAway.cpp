@@ -87,7 +87,7 @@ void animateGrounds(AnimationStep& step) {
   if (room == -10003 && s.taube.Tag == 0) {
     if (step.is("0")) step.overlay("\\graphic\\out2\\gartnereye1.bmp", 251, 130);
     if (step.is("1")) step.overlay("\\graphic\\out2\\gartnereye0.bmp", 251, 130);
-    if (s.mode.Caption == "normal") {
+    if (s.inMode(Mode::Normal)) {
       if (step.is("0")) step.overlay("\\graphic\\out2\\omaeye1.bmp", 340, 210);
       if (step.is("1a")) step.overlay("\\graphic\\out2\\omaeye0.bmp", 340, 210);
     }

@@ -85,7 +85,7 @@ void placeDeskChoiceBoxes(TForm1& f1) {
 
 void buildIntro(TForm1& f1, const Room& room) {
   TForm2& f2 = *f1.game.Form2;
-  f2.mode.Caption = "normal";
+  f2.setMode(Mode::Normal);
   f2.Label2.Caption = room.name;
   f1.Caption = room.background;
   f2.Memo1.clear();

@@ -141,7 +141,7 @@ Ending inventarSub(TForm1& f1) {
 }
 
 Ending openDialog(TForm1& f1) {
-  store(f1).mode.Caption = "dialog";
+  store(f1).setMode(Mode::Dialog);
   f1.log("open dialog");
   deleteLines(f1, 1);
   return Ending::Check;
@@ -150,7 +150,7 @@ Ending openDialog(TForm1& f1) {
 Ending endDialog(TForm1& f1) {
   TForm2& f2 = store(f1);
   if (f1.build.Tag == 6) f2.Memo4.Tag = 0;
-  f2.mode.Caption = "KI Script working ...";
+  f2.setMode(Mode::Script);
   f1.log("end dialog");
   deleteLines(f1, 1);
   f1.Panel1.Visible = false;

@@ -129,7 +129,7 @@ Ending playWavSpeech(TForm1& f1) {
     }
   }
   deleteLines(f1, 2);
-  if (store(f1).mode.Caption == "dialog") queue(f1).insert(0, "wait for talk");
+  if (store(f1).inMode(Mode::Dialog)) queue(f1).insert(0, "wait for talk");
   return Ending::Check;
 }
 
@@ -141,7 +141,7 @@ Ending playWavBackground(TForm1& f1) {
   }
   if (!soundThere(f1, file, true)) {
     deleteLines(f1, 2);
-    if (store(f1).mode.Caption == "dialog") queue(f1).insert(0, "wait for talk");
+    if (store(f1).inMode(Mode::Dialog)) queue(f1).insert(0, "wait for talk");
     return Ending::Check;
   }
   f1.log("play wav background " + file);
@@ -269,8 +269,7 @@ void waveWatch(TForm1& f1) {
 }
 
 bool endSpokenLine(TForm1& f1) {
-  const std::string& mode = store(f1).mode.Caption;
-  if (mode != "KI Script working ..." && mode != "dialog") return false;
+  if (!store(f1).inMode(Mode::Script) && !store(f1).inMode(Mode::Dialog)) return false;
   const std::string& caption = f1.say.Caption;
   if (caption.empty() || caption == " " || f1.say.Tag <= 0) return false;
   int& speechFlag = f1.game.Form3->StringGrid1.Tag;

@@ -16,11 +16,9 @@ namespace game {
 namespace script {
 namespace {
 
-constexpr int kBarColour = 9724929;
-
 void enterScriptMode(TForm1& f1, TForm2& f2) {
-  if (f2.mode.Caption == "normal") {
-    f2.mode.Caption = "KI Script working ...";
+  if (f2.inMode(Mode::Normal)) {
+    f2.setMode(Mode::Script);
     f1.Cursor = 1;
     f1.zone.Cursor = 1;
     for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
@@ -32,12 +30,12 @@ void enterScriptMode(TForm1& f1, TForm2& f2) {
 }
 
 void leaveScriptMode(TForm1& f1, TForm2& f2) {
-  f2.mode.Caption = "normal";
+  f2.setMode(Mode::Normal);
   f1.zone.Cursor = 2;
   f1.clickCountdown = 0;
   if (f2.inventar.Tag != 0) f1.schirm.Cursor = 4;
   for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
-  f1.helpline.Color = kBarColour;
+  f1.helpline.Color = TForm1::kHelplineColour;
   f1.helpline.Tag = 0;
   f1.helpline.Font.Color = gfx::clWhite;
   f1.Cursor = f1.zone.Cursor;
@@ -88,15 +86,15 @@ bool sayCountdown(TForm1& f1, TForm2& f2, int& speechFlag) {
 
 // Returns false when the tick ends here (a dialogue in a room without a person).
 bool presentationTick(TForm1& f1, TForm2& f2) {
-  if (f2.mode.Caption == "normal") f1.pointerShapeStep();
-  if (f2.mode.Caption == "KI Script working ...") {
+  if (f2.inMode(Mode::Normal)) f1.pointerShapeStep();
+  if (f2.inMode(Mode::Script)) {
     f1.Cursor = 1;
     f1.zone.Cursor = 1;
     for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5, &f1.object6})
       o->Cursor = f1.zone.Cursor;
     f1.schirm.Cursor = f1.zone.Cursor;
   }
-  if (f2.mode.Caption == "dialog" && !f1.refreshChoicePanel()) return false;
+  if (f2.inMode(Mode::Dialog) && !f1.refreshChoicePanel()) return false;
   f1.say.Height = f1.say.Caption.empty() ? 0 : 40;
   if (f1.say.Caption == " ") f2.talking.Caption = "talking: nobody";
   videoWatch(f1);
@@ -141,12 +139,12 @@ void tick(TForm1& f1) {
       soundCheck(f1);
   }
   if (!finished) {
-    if (queue(f1).empty() && f2.mode.Caption == "KI Script working ...") leaveScriptMode(f1, f2);
+    if (queue(f1).empty() && f2.inMode(Mode::Script)) leaveScriptMode(f1, f2);
     waitCountdown(f1, f2);
     resolutionWatch(f1, f2);
     f1.helpline.Hint = f1.helpline.Caption;
     f1.helplineFadeStep();
-    if (f2.mode.Caption == "normal" && f1.say.Caption == " ") f1.paintInventoryBar();
+    if (f2.inMode(Mode::Normal) && f1.say.Caption == " ") f1.paintInventoryBar();
     if (sayCountdown(f1, f2, speechFlag)) presentationTick(f1, f2);
   }
   // The intro room shows its picture again on every tick.

@@ -45,7 +45,7 @@ Ending say(TForm1& f1) {
   f1.log(speaker + " says \"" + text + "\"");
   deleteLines(f1, 3);
   if (speechFlag == -1) f1.say.Tag = 30000;
-  if (f2.mode.Caption == "dialog" && speechFlag == 0) queue(f1).insert(0, "wait for talk");
+  if (f2.inMode(Mode::Dialog) && speechFlag == 0) queue(f1).insert(0, "wait for talk");
   return Ending::Finish;
 }
 

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "state/Mode.h"
 #include "state/Slot.h"
 #include "sys/TextList.h"
 #include "ui/Form.h"
@@ -35,6 +36,11 @@ class TForm2 : public ui::Form {
   sys::TextList Memo5;  // the dialogue option table
   sys::TextList inventar;
   sys::TextList franzinventar;
+
+  // The engine mode, as the caption of `mode` holds it. A caption that names
+  // no mode (nothing the game writes) is in none.
+  bool inMode(Mode m) const { return mode.Caption == captionOf(m); }
+  void setMode(Mode m) { mode.Caption = captionOf(m); }
 
   // Every slot with its name, in declaration order (for the developer view
   // and the headless dump).

@@ -51,7 +51,7 @@ void mix(uint64_t& digest, const std::string& text) {
 // The runner may rest while the menu or another window is open, or when the
 // developer stopped it; otherwise it fires every few milliseconds of game time.
 bool paused(game::Game& game) {
-  if (game.Form2->mode.Caption == "menu") return true;
+  if (game.Form2->inMode(game::Mode::Menu)) return true;
   // The developer's key G stops the runner until H starts it again.
   if (!game.Form1->Runner.Enabled() && game.Form5->player.Caption == "developer") return true;
   for (const ui::Form* form : game.desktop.zOrder())
