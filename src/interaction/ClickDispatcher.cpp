@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm13.h"
 #include "script/Commands.h"
@@ -56,7 +57,7 @@ void walkClick(TForm1& f1, int x) {
 
   // The garden with the pigeon: walking towards the old woman's bench starts
   // her scene; the walk target stays for when the scene is over.
-  if (f1.build.Tag == -10003 && x > 200) {
+  if (f1.build.Tag == kRoomPigeonGarden && x > 200) {
     if (f2.taube.Tag == 0) loadScript(f1, "\\source\\scripts\\taube.dia");
     if (f2.taube.Tag == 1) loadScript(f1, "\\source\\scripts\\out24lreal.smx");
   }

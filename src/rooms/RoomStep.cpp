@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "rooms/RoomEvents.h"
@@ -106,7 +107,7 @@ void buildNormalRoom(TForm1& f1, const Room& room) {
   chooseBackground(f1, room);
   defineHotSpots(f1, room.number);
   setWalkLimits(f1, room);
-  if (room.number == kDeskCloseUp) placeDeskChoiceBoxes(f1);
+  if (room.number == kRoomDeskCloseUp) placeDeskChoiceBoxes(f1);
 }
 
 }  // namespace

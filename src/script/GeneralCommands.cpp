@@ -1,6 +1,7 @@
 // The general commands of the queue language: waits, pictures, room changes,
 // scripts, the inventory, dialogue mode and the small control commands.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm12.h"
 #include "core/TForm13.h"
@@ -149,7 +150,7 @@ Ending openDialog(TForm1& f1) {
 
 Ending endDialog(TForm1& f1) {
   TForm2& f2 = store(f1);
-  if (f1.build.Tag == 6) f2.Memo4.Tag = 0;
+  if (f1.build.Tag == kRoomLibrary) f2.Memo4.Tag = 0;
   f2.setMode(Mode::Script);
   f1.log("end dialog");
   deleteLines(f1, 1);

@@ -1,6 +1,7 @@
 // Music, sound and video: the media commands of the queue and the runner's
 // per-tick watches that notice when a piece has ended.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm10.h"
 #include "core/TForm12.h"
@@ -179,9 +180,10 @@ Ending playVideo(TForm1& f1) {
   f1.game.desktop.setCursorPos(600, 600);
   // First the video room is built with the protagonist out of sight; then
   // the command comes round again.
-  if (f1.build.Tag != 123456) {
-    for (const char* l : {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to", "123456", "goto room"})
-      queue(f1).insert(0, l);
+  if (f1.build.Tag != kRoomVideo) {
+    const std::string lines[] = {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to",
+                                 std::to_string(kRoomVideo), "goto room"};
+    for (const std::string& l : lines) queue(f1).insert(0, l);
     return Ending::Check;
   }
   ui::Panel& panel = f1.Panel2;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm10.h"
 #include "core/TForm3.h"
@@ -148,7 +149,7 @@ void tick(TForm1& f1) {
     if (sayCountdown(f1, f2, speechFlag)) presentationTick(f1, f2);
   }
   // The intro room shows its picture again on every tick.
-  if (f1.build.Tag == 0)
+  if (f1.build.Tag == kRoomIntro)
     if (const gfx::Bitmap* background = f1.backgraphic.get(0)) f1.schirm.canvas().draw(0, 0, *background);
 }
 
