@@ -51,7 +51,7 @@ void TForm1::lookForStartRoom() {
       size_t used = 0;
       const int room = std::stoi(value, &used);
       if (used != value.size()) throw std::invalid_argument(value);
-      if (room != kNoStartRoom) build.Tag = room;
+      if (room != kNoStartRoom) setCurrentRoom(room);
     } catch (const std::exception&) {
       reportError("(!) Error: [startnumber] in OptionsNT.pre ist keine Zahl: " + value);
     }
@@ -196,7 +196,7 @@ void TForm1::STARTTimer() {
   Image1.setBounds(1, 481, 204, 179);
   Image2.setBounds(400, 481, 204, 179);
   f2.posit.Tag = 450;
-  block.Left = 450;
+  setWalkTarget(450);
 
   log(" + give first orders ...");
   log(" + Start Game ...");
@@ -218,7 +218,7 @@ void TForm1::STARTTimer() {
   }
 
   for (const char* line : kFirstOrders) f2.Memo1.add(line);
-  if (build.Tag == kNoStartRoom) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
+  if (currentRoom() == kNoStartRoom) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
   // The backdrop and the main window were shown over the error window.
   if (stopped) game.Form11->Show();
 }

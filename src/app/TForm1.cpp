@@ -65,7 +65,7 @@ TForm1::TForm1(Game& g)
   Cursor = ui::crNone;
 
   START.Tag = -1;
-  build.Tag = kNoStartRoom;
+  setCurrentRoom(kNoStartRoom);
 
   // The directory list's label: the current directory at creation.
   cd.Visible = false;

@@ -15,9 +15,9 @@ bool TForm1::refreshChoicePanel() {
   TForm2& f2 = *game.Form2;
   // The panel steps aside while the chosen exchange is spoken.
   Panel1.Visible = f2.Memo1.empty();
-  if (say.Tag < 3) schirm.Cursor = 1;
+  if (sayCountdown() < 3) schirm.Cursor = 1;
   for (const Person& p : people()) {
-    if (p.room != build.Tag) continue;
+    if (p.room != currentRoom()) continue;
     for (int i = 0; i < f2.Memo5.Count(); ++i) {
       const std::string& header = f2.Memo5.lines()[static_cast<size_t>(i)];
       if (header != p.headers[0] && !(p.headers[1] && header == p.headers[1])) continue;
@@ -30,7 +30,7 @@ bool TForm1::refreshChoicePanel() {
       return true;
     }
   }
-  const std::string error = "ERROR! No figur aviable for dialog mode in room: " + std::to_string(build.Tag);
+  const std::string error = "ERROR! No figur aviable for dialog mode in room: " + std::to_string(currentRoom());
   sys::TextList& errors = game.Form5->Memo1.Lines;
   if (errors.empty() || errors.last() != error) reportError(error);
   return false;

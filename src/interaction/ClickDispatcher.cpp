@@ -41,7 +41,7 @@ void walkClick(TForm1& f1, int x) {
     return;
   }
   const int target = walkTargetFor(f1, f2, x);
-  f1.block.Left = target;
+  f1.setWalkTarget(target);
 
   // The second click of a double click: he stands at the target at once. The
   // clean strip is copied back first, so the sprite is not left behind.
@@ -57,7 +57,7 @@ void walkClick(TForm1& f1, int x) {
 
   // The garden with the pigeon: walking towards the old woman's bench starts
   // her scene; the walk target stays for when the scene is over.
-  if (f1.build.Tag == kRoomPigeonGarden && x > 200) {
+  if (f1.currentRoom() == kRoomPigeonGarden && x > 200) {
     if (f2.taube.Tag == 0) loadScript(f1, "\\source\\scripts\\taube.dia");
     if (f2.taube.Tag == 1) loadScript(f1, "\\source\\scripts\\out24lreal.smx");
   }
@@ -67,8 +67,8 @@ void walkClick(TForm1& f1, int x) {
 void refuse(TForm1& f1) {
   TForm2& f2 = *f1.game.Form2;
   sys::TextList& queue = f2.Memo1;
-  if (f1.schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (f1.schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
+  if (f1.hoveredSpotCentre() > f2.posit.Tag) queue.add("look right");
+  if (f1.hoveredSpotCentre() < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   queue.add(f2.Label2.Hint == "r" ? kRefusalRight : kRefusalLeft);
@@ -142,9 +142,9 @@ void TForm1::FormMouseDown(ui::MouseButton, int x) {
   TForm2& f2 = *game.Form2;
   if (f2.Label10.Caption != "nothing") return;
   if (x < zone.Left) {
-    block.Left = zone.Left + 100;
+    setWalkTarget(zone.Left + 100);
   } else if (x > zone.Width) {
-    block.Left = zone.Width - 100;
+    setWalkTarget(zone.Width - 100);
   }
   logWalk(*this);
 }

@@ -83,7 +83,7 @@ void openCutSceneList(TForm1& f1) {
 }  // namespace
 
 void TForm1::openMenu() {
-  block.Left = gfx::addSat(block.Left, -kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), -kWalkTargetAway));
   Runner.setEnabled(false);
 
   // The room as it is now, to bring back when the menu closes and to make
@@ -111,7 +111,7 @@ void TForm1::closeMenu() {
   togglePause(*MediaPlayer2);
   if (shot) schirm.canvas().draw(0, 0, *shot);
   sys::removeFile(sys::resolvePath(shotPath));
-  block.Left = gfx::addSat(block.Left, kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), kWalkTargetAway));
   Runner.setEnabled(true);
 }
 

@@ -29,7 +29,7 @@ bool inside(const ui::Label& slot, int x, int y) {
 void TForm1::zoneMouseMove(int x, int y) {
   TForm2& f2 = *game.Form2;
   const std::string oldText = helpline.Caption;
-  const std::string prefix = f2.inventar.Tag != 0 ? "Benütze " + say.Hint + " mit " : "";
+  const std::string prefix = f2.inventar.Tag != 0 ? "Benütze " + heldItem() + " mit " : "";
   for (ui::Label* line : {&line1, &Line2, &Line3, &Line4}) line->Font.Color = gfx::clWhite;
   f2.Label2.Tag = 0;
 
@@ -41,7 +41,7 @@ void TForm1::zoneMouseMove(int x, int y) {
     hit = true;
     helpline.Caption = prefix + slot.Hint;
     f2.Label2.Tag = i + 1;
-    schirm.Tag = slot.Left + slot.Width / 2;
+    setHoveredSpotCentre(slot.Left + slot.Width / 2);
   }
   if (!hit && helpline.Tag > 0) helpline.Caption = prefix;
 

@@ -59,7 +59,7 @@ void drawBackground(TForm1& f1) {
 
 void TForm1::buildTimer() {
   TForm2& f2 = *game.Form2;
-  const int room = build.Tag;
+  const int room = currentRoom();
 
   if (!game.Form5->edit1.Text().empty()) Runner.setInterval(1);
   Label1.Color = gfx::clBlack;
@@ -72,7 +72,7 @@ void TForm1::buildTimer() {
   log("");
   log(" --- Change room (" + std::to_string(room) + ") -----------");
   f2.Label1.Tag = 10;
-  block.Left -= 30;
+  setWalkTarget(walkTarget() - 30);
   zone.setBounds(120, 200, 600, 280);
   checkResolution(*this);
   f2.Grenze.Left = 0;

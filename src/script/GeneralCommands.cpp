@@ -58,7 +58,7 @@ Ending executeScript(TForm1& f1) {
 Ending gotoRoom(TForm1& f1) {
   const int room = toInt(line(f1, 1));
   f1.zone.setBounds(0, 0, 640, 480);
-  f1.build.Tag = room;
+  f1.setCurrentRoom(room);
   f1.build.setEnabled(true);
   deleteLines(f1, 2);
   // The room picture is wiped (the old program stretched an area outside the
@@ -150,7 +150,7 @@ Ending openDialog(TForm1& f1) {
 
 Ending endDialog(TForm1& f1) {
   TForm2& f2 = store(f1);
-  if (f1.build.Tag == kRoomLibrary) f2.Memo4.Tag = 0;
+  if (f1.currentRoom() == kRoomLibrary) f2.Memo4.Tag = 0;
   f2.setMode(Mode::Script);
   f1.log("end dialog");
   deleteLines(f1, 1);

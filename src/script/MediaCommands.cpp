@@ -180,7 +180,7 @@ Ending playVideo(TForm1& f1) {
   f1.game.desktop.setCursorPos(600, 600);
   // First the video room is built with the protagonist out of sight; then
   // the command comes round again.
-  if (f1.build.Tag != kRoomVideo) {
+  if (f1.currentRoom() != kRoomVideo) {
     const std::string lines[] = {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to",
                                  std::to_string(kRoomVideo), "goto room"};
     for (const std::string& l : lines) queue(f1).insert(0, l);
@@ -258,7 +258,7 @@ void waveWatch(TForm1& f1) {
     if (line(f1, 0) == "wait for talk") deleteLines(f1, 1);
     if (line(f1, 0) == "wait for sound") deleteLines(f1, 1);
     f1.say.Caption = " ";
-    f1.say.Tag = -9999;
+    f1.setSayCountdown(-9999);
     f1.game.Form3->StringGrid1.Tag = 0;
     f1.log("cleared by wav");
   }
@@ -273,7 +273,7 @@ void waveWatch(TForm1& f1) {
 bool endSpokenLine(TForm1& f1) {
   if (!store(f1).inMode(Mode::Script) && !store(f1).inMode(Mode::Dialog)) return false;
   const std::string& caption = f1.say.Caption;
-  if (caption.empty() || caption == " " || f1.say.Tag <= 0) return false;
+  if (caption.empty() || caption == " " || f1.sayCountdown() <= 0) return false;
   int& speechFlag = f1.game.Form3->StringGrid1.Tag;
   media::MediaPlayer& wave = *f1.MediaPlayer2;
   if (speechFlag == -1 && wave.Tag == kSpeech && wave.mode() == media::Mode::Playing) {
@@ -286,7 +286,7 @@ bool endSpokenLine(TForm1& f1) {
     queue(f1).set(1, "hugo");
   }
   speechFlag = 0;
-  f1.say.Tag = 1;
+  f1.setSayCountdown(1);
   return true;
 }
 

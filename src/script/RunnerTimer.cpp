@@ -74,10 +74,10 @@ void resolutionWatch(TForm1& f1, TForm2& f2) {
 
 // Returns false when the tick ends here (a spoken line just expired).
 bool sayCountdown(TForm1& f1, TForm2& f2, int& speechFlag) {
-  if (f1.say.Tag > 0) --f1.say.Tag;
-  f2.GroupBox2.Caption = std::to_string(f1.say.Tag);
-  if (f1.say.Tag != 0 || speechFlag != 0) return true;
-  f1.say.Tag = -9999;
+  if (f1.sayCountdown() > 0) f1.setSayCountdown(f1.sayCountdown() - 1);
+  f2.GroupBox2.Caption = std::to_string(f1.sayCountdown());
+  if (f1.sayCountdown() != 0 || speechFlag != 0) return true;
+  f1.setSayCountdown(-9999);
   f1.say.Caption = " ";
   if (line(f1, 0) == "wait for talk") deleteLines(f1, 1);
   f1.log("cleared by say.tag");
@@ -102,7 +102,7 @@ bool presentationTick(TForm1& f1, TForm2& f2) {
   musicWatch(f1);
   waveWatch(f1);
   if (f2.background.Tag > 0) --f2.background.Tag;
-  if (f2.background.Tag == 0 && f2.pause.Tag == 0) f1.personAnimation(f1.build.Tag);
+  if (f2.background.Tag == 0 && f2.pause.Tag == 0) f1.personAnimation(f1.currentRoom());
   if (f2.inventar.Tag == 1) f2.inventar.Tag = 2;
   walkAndDraw(f1);
   // A block with a single reply left is answered without a click; the blank
@@ -149,7 +149,7 @@ void tick(TForm1& f1) {
     if (sayCountdown(f1, f2, speechFlag)) presentationTick(f1, f2);
   }
   // The intro room shows its picture again on every tick.
-  if (f1.build.Tag == kRoomIntro)
+  if (f1.currentRoom() == kRoomIntro)
     if (const gfx::Bitmap* background = f1.backgraphic.get(0)) f1.schirm.canvas().draw(0, 0, *background);
 }
 

@@ -41,10 +41,10 @@ Ending say(TForm1& f1) {
   f1.styleSpokenLine(speaker);
   if (f1.game.Form5->CheckBox3.Checked()) lookUpVoice(f1, caption, speechFlag);
   f1.say.Caption = caption;
-  f1.say.Tag = sys::utf8Length(text) + 10 + (speaker == "HINWEIS" ? 100 : 0);
+  f1.setSayCountdown(sys::utf8Length(text) + 10 + (speaker == "HINWEIS" ? 100 : 0));
   f1.log(speaker + " says \"" + text + "\"");
   deleteLines(f1, 3);
-  if (speechFlag == -1) f1.say.Tag = 30000;
+  if (speechFlag == -1) f1.setSayCountdown(30000);
   if (f2.inMode(Mode::Dialog) && speechFlag == 0) queue(f1).insert(0, "wait for talk");
   return Ending::Finish;
 }

@@ -236,10 +236,10 @@ const SubCommandRow kSubCommands[] = {
      }},
     {"buch 1", [](TForm1& f1, TForm2& f2) { f2.buch.Tag = 1; f1.Object1.Top = -150; }},
     {"check test", quizCheck},
-    {"buch on", [](TForm1& f1, TForm2& f2) { f2.buch.Left = f1.build.Tag; quizBoxes(f1, false); }},
+    {"buch on", [](TForm1& f1, TForm2& f2) { f2.buch.Left = f1.currentRoom(); quizBoxes(f1, false); }},
     {"buch off", [](TForm1& f1, TForm2&) {
        queue(f1).add("goto room");
-       queue(f1).add(std::to_string(f1.build.Tag));
+       queue(f1).add(std::to_string(f1.currentRoom()));
        quizBoxes(f1, true);
      }},
 };
