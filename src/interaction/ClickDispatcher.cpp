@@ -78,7 +78,7 @@ void refuse(TForm1& f1) {
 // empty script makes the hot spot inert.
 void runHotSpotScript(TForm1& f1) {
   const TForm2& f2 = *f1.game.Form2;
-  const std::string name = f2.Label2.Caption + std::to_string(f2.Label2.Tag) + f2.Label2.Hint + ".smx";
+  const std::string name = f2.hotSpotScriptStem() + ".smx";
   const std::string path = f1.dataPath("\\source\\scripts\\" + name);
   const int64_t size = sys::fileSize(path);
   if (size == -1) {
@@ -129,8 +129,8 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
   }
 
   const bool playerHasControl = !inMenu && f2.inMode(Mode::Normal);
-  if (playerHasControl && f2.Label2.Tag == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
-  if (playerHasControl && f2.Label2.Tag > 0) hotSpotClick(*this, button);
+  if (playerHasControl && f2.hotSpotUnderPointer() == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
+  if (playerHasControl && f2.hotSpotUnderPointer() > 0) hotSpotClick(*this, button);
 
   // Whatever the click did, the item in hand is released.
   f2.inventar.Tag = 0;

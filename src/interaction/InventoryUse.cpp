@@ -48,7 +48,7 @@ void TForm1::useHeldItem() {
   TForm2& f2 = *game.Form2;
   sys::TextList& queue = f2.Memo1;
   const std::string& item = heldItem();
-  const std::string hotSpot = f2.Label2.Caption + std::to_string(f2.Label2.Tag) + f2.Label2.Hint;
+  const std::string hotSpot = f2.hotSpotScriptStem();
 
   const std::string itemScript = hotSpot + item + ".smx";
   if (useLiftCard(*this, itemScript)) return;

@@ -31,7 +31,7 @@ void TForm1::zoneMouseMove(int x, int y) {
   const std::string oldText = helpline.Caption;
   const std::string prefix = f2.inventar.Tag != 0 ? "Benütze " + heldItem() + " mit " : "";
   for (ui::Label* line : {&line1, &Line2, &Line3, &Line4}) line->Font.Color = gfx::clWhite;
-  f2.Label2.Tag = 0;
+  f2.setHotSpotUnderPointer(0);
 
   const auto slots = rooms::hotSpotSlots(*this);
   bool hit = false;
@@ -40,7 +40,7 @@ void TForm1::zoneMouseMove(int x, int y) {
     if (!inside(slot, x, y)) continue;
     hit = true;
     helpline.Caption = prefix + slot.Hint;
-    f2.Label2.Tag = i + 1;
+    f2.setHotSpotUnderPointer(i + 1);
     setHoveredSpotCentre(slot.Left + slot.Width / 2);
   }
   if (!hit && helpline.Tag > 0) helpline.Caption = prefix;
@@ -90,7 +90,7 @@ void TForm1::pointerShapeStep() {
   TForm2& f2 = *game.Form2;
   if (f2.inMode(Mode::Normal)) {
     const bool itemInHand = f2.inventar.Tag != 0;
-    const bool overHotSpot = f2.Label2.Tag > 0;
+    const bool overHotSpot = f2.hotSpotUnderPointer() > 0;
     schirm.Cursor = itemInHand ? kInventar2 : kTarget;
     if (overHotSpot) schirm.Cursor = kObject;
     if (overHotSpot && itemInHand) schirm.Cursor = kInventar;

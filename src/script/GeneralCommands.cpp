@@ -15,7 +15,7 @@ namespace game::script {
 Ending wait(TForm1& f1) {
   TForm2& f2 = store(f1);
   const int ticks = toInt(line(f1, 1));
-  f2.Label13.Tag = ticks;
+  f2.setWaitTicks(ticks);
   f1.log("wait " + std::to_string(ticks));
   deleteLines(f1, 2);
   queue(f1).insert(0, "wait for wait");

@@ -259,7 +259,7 @@ void waveWatch(TForm1& f1) {
     if (line(f1, 0) == "wait for sound") deleteLines(f1, 1);
     f1.say.Caption = " ";
     f1.setSayCountdown(-9999);
-    f1.game.Form3->StringGrid1.Tag = 0;
+    f1.game.Form3->speechFlag() = 0;
     f1.log("cleared by wav");
   }
   const int64_t position = wave.Position(), length = wave.Length();
@@ -274,7 +274,7 @@ bool endSpokenLine(TForm1& f1) {
   if (!store(f1).inMode(Mode::Script) && !store(f1).inMode(Mode::Dialog)) return false;
   const std::string& caption = f1.say.Caption;
   if (caption.empty() || caption == " " || f1.sayCountdown() <= 0) return false;
-  int& speechFlag = f1.game.Form3->StringGrid1.Tag;
+  int& speechFlag = f1.game.Form3->speechFlag();
   media::MediaPlayer& wave = *f1.MediaPlayer2;
   if (speechFlag == -1 && wave.Tag == kSpeech && wave.mode() == media::Mode::Playing) {
     // The wave-end watch clears the line and what waits for it.

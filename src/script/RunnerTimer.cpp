@@ -44,18 +44,18 @@ void leaveScriptMode(TForm1& f1, TForm2& f2) {
 }
 
 void waitCountdown(TForm1& f1, TForm2& f2) {
-  if (f2.Label13.Tag > 0) {
+  if (f2.waitTicks() > 0) {
     f1.zone.Cursor = 1;
     f1.Cursor = 1;
-    --f2.Label13.Tag;
-    f2.Label13.Caption = "waiting mode: in use " + std::to_string(f2.Label13.Tag);
+    f2.setWaitTicks(f2.waitTicks() - 1);
+    f2.Label13.Caption = "waiting mode: in use " + std::to_string(f2.waitTicks());
   }
-  if (f2.Label13.Tag == 0 && line(f1, 0) == "wait for wait") {
+  if (f2.waitTicks() == 0 && line(f1, 0) == "wait for wait") {
     f1.zone.Cursor = 3;
     f1.Cursor = 3;
     deleteLines(f1, 2);
     f2.Label13.Caption = "waiting mode: off";
-    f2.Label13.Tag = -1;
+    f2.setWaitTicks(-1);
   }
 }
 
@@ -120,7 +120,7 @@ void tick(TForm1& f1) {
   Game& g = f1.game;
   TForm2& f2 = *g.Form2;
   TForm5& f5 = *g.Form5;
-  int& speechFlag = g.Form3->StringGrid1.Tag;
+  int& speechFlag = g.Form3->speechFlag();
 
   if (f5.player.Caption == "user") f1.BringToFront();
   if (f1.clickCountdown > 0) --f1.clickCountdown;

@@ -31,7 +31,7 @@ void lookUpVoice(TForm1& f1, const std::string& key, int& speechFlag) {
 
 Ending say(TForm1& f1) {
   TForm2& f2 = store(f1);
-  int& speechFlag = f1.game.Form3->StringGrid1.Tag;
+  int& speechFlag = f1.game.Form3->speechFlag();
   const std::string speaker = line(f1, 1);
   const std::string text = line(f1, 2);
   const std::string caption = speaker + ": \"" + text + "\"";
