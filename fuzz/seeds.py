@@ -3,7 +3,8 @@
 
     fuzz/seeds.py --game build/game --out build-fuzz/fuzz/seeds [--limit N]
 
-Writes one folder per target (bmp_fuzz, savegame_fuzz ...). The seeds are
+Writes one folder per target (bmp_fuzz, savegame_fuzz ...) and its libFuzzer
+dictionary (bmp_fuzz.dict ...). The seeds are
 the demo game's own files, cut down where a reader only looks at the start
 (sounds, videos), the saved games of fuzz/corpus/savegame (made at the
 walkthrough's milestones) paired with thumbnails, and a few hand-made
@@ -156,6 +157,46 @@ def seeds(game):
     return s
 
 
+def quoted(source, pattern):
+    """The texts a pattern finds in a source file of the game."""
+    return re.findall(pattern, (SOURCE / source).read_text(encoding="utf-8"))
+
+
+def dictionaries():
+    """Target name -> words a mutation may insert: the names, keys and magic
+    numbers its reader looks for, which random bytes would hardly hit."""
+    numbers = ["0", "-1", "2147483647", "-2147483648", "4294967296", "99999999999"]
+    paths = ["\\", "\\..\\", "*", "?", "\\sound\\music\\", "\\graphic\\", "\\source\\scripts\\"]
+    midi = ["MThd", "MTrk", "RIFF", "RMID", "data", "\xff\x51\x03", "\xff\x2f\x00", "\xf0", "\xf7"]
+    return {
+        "bmp_fuzz": ["BM", "\x28\0\0\0", "\x7c\0\0\0", "\x01\0\x08\0"],
+        "textlist_fuzz": ["\r\n", "\r", "\n", "\x81", "\x8d", "\xc3\xa4", "\xe2\x82\xac"],
+        "wav_fuzz": ["RIFF", "WAVE", "fmt ", "data", "fact", "LIST", "\xfe\xff"],
+        "midi_fuzz": midi,
+        "midiseek_fuzz": midi,
+        "video_fuzz": ["RIFF", "AVI ", "LIST", "hdrl", "movi", "idx1", "strh", "strf", "vids", "auds",
+                       "\0\0\x01\xba", "\0\0\x01\xb3", "#EXTM3U", "ffconcat version 1.0", "file:"],
+        "replay_fuzz": quoted("src/backend/headless/Replay.cpp", r'(?:command|name|args\[0\]) == "([^"]+)"') + numbers,
+        "savegame_fuzz": quoted("src/persist/SaveGameFormat.cpp", r'"(\[[^"\]]*\])"') +
+                         quoted("src/persist/SaveGame.h", r'"([^"]* list:|\[[^"]*\])"') + numbers + paths +
+                         [THUMBNAIL_MARKER.decode("latin-1")],
+        "options_fuzz": quoted("src/persist/Options.cpp", r'\{"(\[[^"]+\])"') + ["true", "false", "developer"] +
+                        numbers,
+        "script_fuzz": [w for w in quoted("src/script/DispatchTable.cpp", r'\{"([^"]+)", \w+\}') if w.strip()] +
+                       numbers + paths,
+        "anim_fuzz": numbers + [str(n) for n in range(1, 13)],
+        "dialog_fuzz": quoted("src/interaction/ChoicePanel.cpp", r'"([^"]+:)"') + numbers,
+        "voice_fuzz": [': "', "\\kroxl\\", ".wav", "Kroxl"] + paths,
+    }
+
+
+def dictionary_entry(word):
+    """A word as libFuzzer's dictionary writes it: printable ASCII as it is,
+    every other byte (and the quote and backslash) as \\xNN."""
+    data = word.encode("latin-1") if all(ord(c) < 256 for c in word) else word.encode("utf-8")
+    return '"' + "".join(chr(b) if 32 <= b < 127 and b not in b'"\\' else f"\\x{b:02x}" for b in data) + '"'
+
+
 def spread(items, limit):
     if limit is None or len(items) <= limit:
         return items
@@ -175,6 +216,8 @@ def main():
         folder.mkdir(parents=True)
         for name, data in spread(items, args.limit):
             (folder / name).write_bytes(data)
+    for target, words in dictionaries().items():
+        (args.out / f"{target}.dict").write_text("".join(dictionary_entry(w) + "\n" for w in words))
 
 
 if __name__ == "__main__":
