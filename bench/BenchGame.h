@@ -10,9 +10,9 @@
 #include <memory>
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "ui/Timer.h"
 
 namespace bench {

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "core/PanelVideoSurface.h"
 #include "media/FfmpegVideoPlayer.h"
 #include "media/MidiSeek.h"
 #include "media/MidiSynth.h"
@@ -105,7 +106,8 @@ void BM_ShowFilmFrame(benchmark::State& state) {
   panel.setBounds(0, 0, 640, 480);
   sys::VirtualClock& clock = platform.virtualClock;
   media::FfmpegVideoPlayer player(clock, nullptr);
-  player.setDisplay(&panel);
+  game::PanelVideoSurface surface(panel);
+  player.setDisplay(&surface);
   player.FileName = kFilm;
   player.Open();
   player.Play();

@@ -8,10 +8,10 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
 #include "backend/headless/HeadlessPlatform.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 

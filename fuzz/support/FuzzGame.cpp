@@ -3,7 +3,7 @@
 #include <climits>
 #include <filesystem>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "state/TForm2.h"
 #include "support/FuzzRoot.h"
 #include "ui/Timer.h"

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "backend/headless/HeadlessPlatform.h"
 #include "support/Require.h"
 

@@ -1,9 +1,9 @@
 // The small screen, desktop and file helpers the whole game uses.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm11.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm11.h"
-#include "persist/TForm5.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 
@@ -28,7 +28,7 @@ void TForm1::drawOverlay(const std::string& path, int x, int y) {
   // runner tick, that ends the game).
   const gfx::Bitmap picture = gfx::loadBmpOrThrow(path);
   schirm.canvas().draw(x, y, picture);
-  Image2.canvas().draw(x, y - zone.Top, picture);
+  Image2.canvas().draw(x, gfx::addSat(y, -int64_t{zone.Top}), picture);
 }
 
 // Texts are passed whole: the old 80-character buffers would cut off a long

@@ -1,6 +1,6 @@
-#include "app/Game.h"
-#include "app/Resources.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/Resources.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 
 namespace game {

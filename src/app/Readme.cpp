@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "sys/DataPath.h"
 
 namespace game {

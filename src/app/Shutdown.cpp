@@ -1,9 +1,9 @@
 // The drive check, the developer switch, the old menu panel and the shutdown
 // that gives the desktop back.
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm5.h"
-#include "persist/TForm7.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
+#include "core/TForm7.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 #include "sys/FileIo.h"

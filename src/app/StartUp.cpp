@@ -1,15 +1,15 @@
 // From process start to the first room: the warm-up timer and the start-up
 // sequence. Almost every step writes its protocol line before it acts, so the
 // log of a failed start shows how far it came.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm11.h"
+#include "core/TForm12.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
+#include "core/TForm9.h"
 #include "persist/Options.h"
-#include "persist/TForm10.h"
-#include "persist/TForm11.h"
-#include "persist/TForm12.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
-#include "persist/TForm9.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 #include "sys/FileIo.h"

@@ -4,12 +4,12 @@
 
 #include <sstream>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm11.h"
+#include "core/TForm13.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "interaction/TForm13.h"
-#include "persist/TForm11.h"
-#include "persist/TForm5.h"
 #include "state/TForm2.h"
 #include "sys/FileIo.h"
 

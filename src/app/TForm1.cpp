@@ -1,6 +1,6 @@
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "interaction/ChoicePanel.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/Inventory.h"
@@ -165,7 +165,7 @@ TForm1::TForm1(Game& g)
   MediaPlayer2 = g.makePlayer(PlayerKind::Wave);
   MediaPlayer3 = g.makePlayer(PlayerKind::Video);
   MediaPlayer3->AutoRewind = false;
-  MediaPlayer3->setDisplay(&Panel2);
+  MediaPlayer3->setDisplay(&videoSurface);
   rooms::setUpRooms(*this);
 }
 

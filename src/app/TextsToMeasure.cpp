@@ -3,8 +3,8 @@
 #include <set>
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "interaction/DialogTree.h"
 #include "interaction/ItemTable.h"
 #include "rooms/RoomTable.h"

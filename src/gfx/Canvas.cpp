@@ -1,6 +1,7 @@
 #include "gfx/Canvas.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace gfx {
 
@@ -26,6 +27,20 @@ void Canvas::drawTransparent(int x, int y, const Bitmap& src, TColor transparent
   changed();
 }
 
+namespace {
+
+// The source coordinate for an offset into a stretched target: from + offset *
+// num / den, with offset in [0, den). Edges are ints, so offset, num and den
+// stay below 2^32 and the product below 2^64.
+int64_t scaled(int64_t from, int64_t offset, int64_t num, int64_t den) {
+  return from + static_cast<int64_t>(static_cast<uint64_t>(offset) * static_cast<uint64_t>(num) /
+                                     static_cast<uint64_t>(den));
+}
+
+int64_t span(int from, int to) { return int64_t{to} - from; }
+
+}  // namespace
+
 void Canvas::copyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
   if (dst.empty() || srcRect.empty()) return;
   if (&src == target_) {
@@ -35,22 +50,25 @@ void Canvas::copyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
   }
   const Rect area = dst.intersect(clip());
   if (area.empty()) return;
-  const int dw = dst.width(), dh = dst.height();
-  const int sw = srcRect.width(), sh = srcRect.height();
+  const int64_t dw = span(dst.left, dst.right), dh = span(dst.top, dst.bottom);
+  const int64_t sw = span(srcRect.left, srcRect.right), sh = span(srcRect.top, srcRect.bottom);
   if (dw == sw && dh == sh) {
     // Same size: a plain copy of the part whose source lies inside src.
-    const int dx = srcRect.left - dst.left, dy = srcRect.top - dst.top;
+    const int64_t dx = span(dst.left, srcRect.left), dy = span(dst.top, srcRect.top);
+    // Source and target are different pictures here, so rows never overlap:
+    // memcpy, not the memmove of std::copy (which ASan runs byte by byte).
     const Rect copy = area.intersect(src.bounds().offset(-dx, -dy));
-    for (int ty = copy.top; ty < copy.bottom; ++ty)
-      std::copy_n(src.row(ty + dy) + copy.left + dx, copy.width(), target_->row(ty) + copy.left);
+    for (int ty = copy.top; ty < copy.bottom && !copy.empty(); ++ty)
+      std::memcpy(target_->row(ty) + copy.left, src.row(static_cast<int>(ty + dy)) + (copy.left + dx),
+                  static_cast<size_t>(copy.width()) * sizeof(Pixel));
   } else {
     for (int ty = area.top; ty < area.bottom; ++ty) {
-      const int sy = srcRect.top + static_cast<int>((static_cast<int64_t>(ty - dst.top) * sh) / dh);
+      const int64_t sy = scaled(srcRect.top, span(dst.top, ty), sh, dh);
       if (sy < 0 || sy >= src.height()) continue;
       Pixel* d = target_->row(ty);
-      const Pixel* s = src.row(sy);
+      const Pixel* s = src.row(static_cast<int>(sy));
       for (int tx = area.left; tx < area.right; ++tx) {
-        const int sx = srcRect.left + static_cast<int>((static_cast<int64_t>(tx - dst.left) * sw) / dw);
+        const int64_t sx = scaled(srcRect.left, span(dst.left, tx), sw, dw);
         if (sx >= 0 && sx < src.width()) d[tx] = s[sx];
       }
     }
@@ -59,7 +77,9 @@ void Canvas::copyRect(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
 }
 
 void Canvas::copyRectSmooth(const Rect& dst, const Bitmap& src, const Rect& srcRect) {
-  if (dst.width() >= srcRect.width() || dst.height() >= srcRect.height()) {
+  const int64_t dw = span(dst.left, dst.right), dh = span(dst.top, dst.bottom);
+  const int64_t sw = span(srcRect.left, srcRect.right), sh = span(srcRect.top, srcRect.bottom);
+  if (dw >= sw || dh >= sh || dw <= 0 || dh <= 0) {
     copyRect(dst, src, srcRect);
     return;
   }
@@ -69,25 +89,25 @@ void Canvas::copyRectSmooth(const Rect& dst, const Bitmap& src, const Rect& srcR
     return;
   }
   const Rect area = dst.intersect(clip());
-  const int dw = dst.width(), dh = dst.height();
   for (int ty = area.top; ty < area.bottom; ++ty) {
-    const int y0 = srcRect.top + (ty - dst.top) * srcRect.height() / dh;
-    const int y1 = std::max(y0 + 1, srcRect.top + (ty - dst.top + 1) * srcRect.height() / dh);
+    const int64_t y0 = scaled(srcRect.top, span(dst.top, ty), sh, dh);
+    const int64_t y1 = std::max(y0 + 1, scaled(srcRect.top, span(dst.top, ty) + 1, sh, dh));
     for (int tx = area.left; tx < area.right; ++tx) {
-      const int x0 = srcRect.left + (tx - dst.left) * srcRect.width() / dw;
-      const int x1 = std::max(x0 + 1, srcRect.left + (tx - dst.left + 1) * srcRect.width() / dw);
+      const int64_t x0 = scaled(srcRect.left, span(dst.left, tx), sw, dw);
+      const int64_t x1 = std::max(x0 + 1, scaled(srcRect.left, span(dst.left, tx) + 1, sw, dw));
       // Only source pixels inside the picture count; a target pixel with none
       // keeps its colour, as in a plain copy.
-      uint32_t r = 0, g = 0, b = 0, n = 0;
-      for (int sy = std::max(y0, 0); sy < std::min(y1, src.height()); ++sy)
-        for (int sx = std::max(x0, 0); sx < std::min(x1, src.width()); ++sx) {
-          const Pixel p = src.row(sy)[sx];
+      uint64_t r = 0, g = 0, b = 0, n = 0;
+      for (int64_t sy = std::max<int64_t>(y0, 0); sy < std::min<int64_t>(y1, src.height()); ++sy)
+        for (int64_t sx = std::max<int64_t>(x0, 0); sx < std::min<int64_t>(x1, src.width()); ++sx) {
+          const Pixel p = src.row(static_cast<int>(sy))[sx];
           r += (p >> 16) & 0xFF;
           g += (p >> 8) & 0xFF;
           b += p & 0xFF;
           ++n;
         }
-      if (n > 0) target_->setPixel(tx, ty, 0xFF000000u | ((r / n) << 16) | ((g / n) << 8) | (b / n));
+      if (n > 0)
+        target_->setPixel(tx, ty, 0xFF000000u | static_cast<Pixel>(((r / n) << 16) | ((g / n) << 8) | (b / n)));
     }
   }
   changed();
@@ -104,16 +124,16 @@ void Canvas::fillRect(const Rect& r, TColor color) {
 void Canvas::frameRect(const Rect& r, TColor color) {
   if (r.empty()) return;
   line(r.left, r.top, r.right, r.top, color);
-  line(r.left, r.bottom - 1, r.right, r.bottom - 1, color);
+  line(r.left, r.bottom - 1, r.right, r.bottom - 1, color);  // not empty: bottom > INT_MIN
   line(r.left, r.top, r.left, r.bottom, color);
   line(r.right - 1, r.top, r.right - 1, r.bottom, color);
 }
 
 void Canvas::line(int x1, int y1, int x2, int y2, TColor color) {
   if (y1 == y2)
-    fillRect({std::min(x1, x2), y1, std::max(x1, x2), y1 + 1}, color);
+    fillRect({std::min(x1, x2), y1, std::max(x1, x2), addSat(y1, 1)}, color);
   else if (x1 == x2)
-    fillRect({x1, std::min(y1, y2), x1 + 1, std::max(y1, y2)}, color);
+    fillRect({x1, std::min(y1, y2), addSat(x1, 1), std::max(y1, y2)}, color);
 }
 
 void Canvas::textOut(int x, int y, const std::string& utf8) {

@@ -243,10 +243,10 @@ void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Fon
   for (const auto& line : lines) {
     const int w = measure(line, font).width;
     const int x = align == Align::Left    ? box.left
-                  : align == Align::Right ? box.right - w
-                                          : box.left + (box.width() - w) / 2;
+                  : align == Align::Right ? addSat(box.right, -w)
+                                          : addSat(box.left, (int64_t{box.width()} - w) / 2);
     draw(target, x, y, line, font, area);
-    y += step;
+    y = addSat(y, step);
   }
 }
 

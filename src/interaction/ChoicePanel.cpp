@@ -4,9 +4,9 @@
 
 #include <array>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 
 namespace game {

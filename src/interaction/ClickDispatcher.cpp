@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "script/Commands.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
@@ -67,7 +67,7 @@ void refuse(TForm1& f1) {
   TForm2& f2 = *f1.game.Form2;
   sys::TextList& queue = f2.Memo1;
   if (f1.schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (f1.schirm.Tag < f2.posit.Tag - 1) queue.add("look left");
+  if (f1.schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   queue.add(f2.Label2.Hint == "r" ? kRefusalRight : kRefusalLeft);

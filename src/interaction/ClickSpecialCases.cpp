@@ -2,8 +2,8 @@
 // hot spot's own script, for a click with no item in hand.
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "interaction/ClickDispatcher.h"
 #include "state/TForm2.h"
 

@@ -2,10 +2,10 @@
 // machine and keeps a list of what he still needs.
 #include <array>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "interaction/DialogTree.h"
-#include "interaction/TForm13.h"
 #include "state/TForm2.h"
 
 namespace game::dialogue {

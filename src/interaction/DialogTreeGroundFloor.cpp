@@ -1,9 +1,9 @@
 // The conversations of the ground floor: Tägl in the canteen, Hubert in his
 // workshop and Professor Zweistein in the library.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "interaction/DialogTree.h"
-#include "interaction/TForm13.h"
 #include "state/TForm2.h"
 
 namespace game::dialogue {

@@ -1,8 +1,8 @@
 // The inventory bar: the carried items as icons on the spoken-line band
 // whenever no line is shown there. Pointing at an icon names the item,
 // a right click looks at it, a left click takes it in hand.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/Inventory.h"
 #include "interaction/ItemTable.h"

@@ -5,8 +5,8 @@
 // towards the hot spot and says why the item does not fit.
 #include <string>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/ItemTable.h"
 #include "state/TForm2.h"
@@ -57,7 +57,7 @@ void TForm1::useHeldItem() {
   // He turns towards the hot spot and starts to speak; a script for any item
   // replaces these lines together with the rest of the queue.
   if (schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (schirm.Tag < f2.posit.Tag - 1) queue.add("look left");
+  if (schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   game.random.seed(static_cast<uint32_t>(game.desktop.clock().nowMs()));

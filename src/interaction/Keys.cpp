@@ -1,11 +1,11 @@
 // The main window's keys: Enter skips a scene, Escape opens and closes the
 // in-game menu, and a few keys serve the developer.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
+#include "core/TForm8.h"
 #include "interaction/ClickDispatcher.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
-#include "persist/TForm8.h"
 #include "script/Commands.h"
 #include "state/TForm2.h"
 

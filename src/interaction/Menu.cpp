@@ -2,13 +2,13 @@
 // game is paused, with six entries that light up under the pointer.
 #include <optional>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
+#include "core/TForm7.h"
 #include "gfx/Bmp.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
-#include "persist/TForm7.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 
@@ -83,7 +83,7 @@ void openCutSceneList(TForm1& f1) {
 }  // namespace
 
 void TForm1::openMenu() {
-  block.Left -= kWalkTargetAway;
+  block.Left = gfx::addSat(block.Left, -kWalkTargetAway);
   Runner.setEnabled(false);
 
   // The room as it is now, to bring back when the menu closes and to make
@@ -111,7 +111,7 @@ void TForm1::closeMenu() {
   togglePause(*MediaPlayer2);
   if (shot) schirm.canvas().draw(0, 0, *shot);
   sys::removeFile(sys::resolvePath(shotPath));
-  block.Left += kWalkTargetAway;
+  block.Left = gfx::addSat(block.Left, kWalkTargetAway);
   Runner.setEnabled(true);
 }
 

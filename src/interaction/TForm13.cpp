@@ -1,7 +1,7 @@
-#include "interaction/TForm13.h"
+#include "core/TForm13.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "sys/DataPath.h"
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "media/VideoSound.h"
-#include "ui/Desktop.h"
 
 namespace media {
 namespace {
@@ -25,20 +24,17 @@ FfmpegVideoPlayer::~FfmpegVideoPlayer() {
   unload();
 }
 
-void FfmpegVideoPlayer::setDisplay(ui::Control* panel) {
-  panel_ = panel;
-  frameTimer_.reset();
-  ui::Desktop* desktop = panel ? panel->desktop() : nullptr;
-  if (!desktop) return;
-  frameTimer_ = std::make_unique<ui::Timer>(*desktop, panel->Name + ".video");
-  frameTimer_->OnTimer = [this] { showCurrentFrame(); };
-  if (decoder_) frameTimer_->setInterval(decoder_->frameIntervalMs());
+void FfmpegVideoPlayer::setDisplay(VideoSurface* surface) {
+  surface_ = surface;
+  frameTicker_.reset();
+  if (surface) frameTicker_ = surface->makeTicker([this] { showCurrentFrame(); });
+  if (frameTicker_ && decoder_) frameTicker_->setInterval(decoder_->frameIntervalMs());
 }
 
 void FfmpegVideoPlayer::load(const std::string& path) {
   decoder_ = std::make_unique<VideoDecoder>(path, FileName);
-  if (frameTimer_) frameTimer_->setInterval(decoder_->frameIntervalMs());
-  clearPanel_ = true;
+  if (frameTicker_) frameTicker_->setInterval(decoder_->frameIntervalMs());
+  clearSurface_ = true;
   if (!sound_) return;
   const VideoSoundResult track = decodeVideoSound(path, Length() + kSoundSlackMs);
   if (track.wav.empty()) return;  // a silent film, or a sound track we cannot read: the pictures still play
@@ -59,40 +55,39 @@ void FfmpegVideoPlayer::start(int64_t fromMs) {
   decoder_->advanceTo(fromMs);
   draw();
   if (sound_) sound_->play(fromMs);
-  runFrameTimer(true);
+  runFrameTicker(true);
 }
 
 void FfmpegVideoPlayer::halt() {
-  runFrameTimer(false);
+  runFrameTicker(false);
   if (sound_) sound_->halt();
 }
 
 void FfmpegVideoPlayer::pause() {
-  runFrameTimer(false);
+  runFrameTicker(false);
   if (sound_) sound_->pause();
 }
 
 void FfmpegVideoPlayer::resume() {
-  runFrameTimer(true);
+  runFrameTicker(true);
   if (sound_) sound_->resume();
 }
 
-void FfmpegVideoPlayer::runFrameTimer(bool on) {
-  if (frameTimer_) frameTimer_->setEnabled(on);
+void FfmpegVideoPlayer::runFrameTicker(bool on) {
+  if (frameTicker_) frameTicker_->setRunning(on);
 }
 
 void FfmpegVideoPlayer::showCurrentFrame() {
   if (!decoder_) return;
   if (decoder_->advanceTo(Position())) draw();
   // At the end the last frame has been drawn; nothing moves any more.
-  if (mode() != Mode::Playing) runFrameTimer(false);
+  if (mode() != Mode::Playing) runFrameTicker(false);
 }
 
 gfx::Rect FfmpegVideoPlayer::pictureRect() const {
-  if (!decoder_ || !panel_) return {};
+  if (!decoder_ || !surface_) return {};
   const int w = decoder_->width(), h = decoder_->height();
-  const gfx::Rect client = panel_->clientScreenRect();
-  const int roomW = std::max(1, client.width()), roomH = std::max(1, client.height());
+  const int roomW = std::max(1, surface_->width()), roomH = std::max(1, surface_->height());
   if (w <= roomW && h <= roomH) return gfx::Rect::xywh(0, 0, w, h);
   // Shrink by the tighter side; the other side follows the film's shape.
   if (static_cast<int64_t>(w) * roomH > static_cast<int64_t>(h) * roomW)
@@ -101,14 +96,14 @@ gfx::Rect FfmpegVideoPlayer::pictureRect() const {
 }
 
 void FfmpegVideoPlayer::draw() {
-  if (!panel_ || !decoder_) return;
+  if (!surface_ || !decoder_) return;
   const gfx::Rect where = pictureRect();
   const gfx::Bitmap& picture = decoder_->picture(where.width(), where.height());
   if (picture.empty()) return;
-  gfx::Canvas& canvas = panel_->canvas();
-  if (clearPanel_) {
-    canvas.fillRect(canvas.target().bounds(), panel_->faceColor());
-    clearPanel_ = false;
+  gfx::Canvas& canvas = surface_->canvas();
+  if (clearSurface_) {
+    canvas.fillRect(canvas.target().bounds(), surface_->background());
+    clearSurface_ = false;
   }
   canvas.draw(where.left, where.top, picture);
 }

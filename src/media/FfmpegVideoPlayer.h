@@ -6,16 +6,15 @@
 #include "media/DevicePlayer.h"
 #include "media/MixerAudio.h"
 #include "media/VideoDecoder.h"
-#include "ui/Control.h"
-#include "ui/Timer.h"
+#include "media/VideoSurface.h"
 
 namespace media {
 
-// Videos through FFmpeg, drawn into their panel: each frame at its native
-// size at the panel's top-left corner (shrunk to fit a smaller panel, its
-// shape kept), at the moment the game's clock reaches it. A frame timer on
-// the panel's desktop paces the pictures, so the window redraws while a video
-// plays. A sound track plays through the mixer when there is a sound device.
+// Videos through FFmpeg, drawn onto their surface (the game's video panel):
+// each frame at its native size at the surface's top-left corner (shrunk to
+// fit a smaller surface, its shape kept), at the moment the game's clock
+// reaches it. The surface's frame ticker paces the pictures, so the window
+// redraws while a video plays. A sound track plays through the mixer when there is a sound device.
 // At the end the last frame stays.
 class FfmpegVideoPlayer final : public DevicePlayer {
  public:
@@ -23,10 +22,10 @@ class FfmpegVideoPlayer final : public DevicePlayer {
   FfmpegVideoPlayer(const sys::Clock& clock, MixerAudio* audio);
   ~FfmpegVideoPlayer() override;
 
-  void setDisplay(ui::Control* panel) override;
-  // Draws the frame due now; the frame timer calls this.
+  void setDisplay(VideoSurface* surface) override;
+  // Draws the frame due now; the frame ticker calls this.
   void showCurrentFrame();
-  // Where the frames go, in the panel's client coordinates.
+  // Where the frames go, in the surface's coordinates.
   gfx::Rect pictureRect() const;
 
  protected:
@@ -39,13 +38,13 @@ class FfmpegVideoPlayer final : public DevicePlayer {
 
  private:
   void draw();
-  void runFrameTimer(bool on);
+  void runFrameTicker(bool on);
 
-  ui::Control* panel_ = nullptr;
-  std::unique_ptr<ui::Timer> frameTimer_;
+  VideoSurface* surface_ = nullptr;
+  std::unique_ptr<Ticker> frameTicker_;
   std::unique_ptr<VideoDecoder> decoder_;
   std::unique_ptr<ChunkVoice> sound_;
-  bool clearPanel_ = false;  // a new film wipes what the last one left
+  bool clearSurface_ = false;  // a new film wipes what the last one left
 };
 
 }  // namespace media

@@ -3,11 +3,9 @@
 #include <stdexcept>
 #include <string>
 
-namespace ui {
-class Control;
-}
-
 namespace media {
+
+class VideoSurface;
 
 // Raised when a player is asked for something its device cannot do: opening
 // a file that is missing or unreadable, or reading the length while closed.
@@ -45,7 +43,7 @@ class MediaPlayer {
   virtual int64_t Length() const = 0;
   virtual Mode mode() const = 0;
   // Where a video player draws its pictures.
-  virtual void setDisplay(ui::Control* /*panel*/) {}
+  virtual void setDisplay(VideoSurface* /*surface*/) {}
 };
 
 }  // namespace media

@@ -1,11 +1,11 @@
 // The load action behind the main window's invisible button `laden`: the
 // load screen, the version question, and the queue that rebuilds the game.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm12.h"
+#include "core/TForm14.h"
+#include "core/TForm3.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm12.h"
-#include "persist/TForm14.h"
-#include "persist/TForm3.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 

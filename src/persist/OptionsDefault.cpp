@@ -1,10 +1,10 @@
 // The options bootstrap: a missing or empty options file is replaced by the
 // default one before anything else of the start-up runs.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
 #include "persist/Options.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
 #include "sys/DataPath.h"
 
 namespace game {

@@ -2,11 +2,11 @@
 // settings back into the options file.
 #include <climits>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
 #include "persist/Options.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
 #include "sys/DataPath.h"
 
 namespace game {

@@ -5,11 +5,11 @@
 #include <ctime>
 #include <filesystem>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "gfx/Bmp.h"
 #include "gfx/Canvas.h"
-#include "interaction/TForm13.h"
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"

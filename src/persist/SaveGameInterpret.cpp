@@ -1,11 +1,11 @@
 // Reading a saved game back: every line of the save buffer is tried as a key,
 // values and list items included, in file order.
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
+#include "core/TForm3.h"
 #include "media/MediaLength.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm3.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
 

@@ -1,8 +1,8 @@
-#include "persist/TForm10.h"
+#include "core/TForm10.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 
 namespace game {
 

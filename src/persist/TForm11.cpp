@@ -1,7 +1,7 @@
-#include "persist/TForm11.h"
+#include "core/TForm11.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "persist/Options.h"
 #include "state/TForm2.h"
 

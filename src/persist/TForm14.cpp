@@ -1,8 +1,8 @@
-#include "persist/TForm14.h"
+#include "core/TForm14.h"
 
-#include "app/Game.h"
-#include "app/Resources.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/Resources.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "persist/SaveGame.h"
 #include "sys/DataPath.h"

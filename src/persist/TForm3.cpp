@@ -1,7 +1,7 @@
-#include "persist/TForm3.h"
+#include "core/TForm3.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"

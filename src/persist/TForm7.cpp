@@ -1,7 +1,7 @@
-#include "persist/TForm7.h"
+#include "core/TForm7.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 
 namespace game {
 

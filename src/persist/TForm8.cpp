@@ -1,6 +1,6 @@
-#include "persist/TForm8.h"
+#include "core/TForm8.h"
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "state/TForm2.h"
 
 namespace game {

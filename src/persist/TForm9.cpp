@@ -1,11 +1,11 @@
-#include "persist/TForm9.h"
+#include "core/TForm9.h"
 
-#include "app/Game.h"
-#include "app/Resources.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/Resources.h"
+#include "core/TForm1.h"
+#include "core/TForm3.h"
 #include "gfx/Bmp.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm3.h"
 #include "sys/DataPath.h"
 #include "sys/FileIo.h"
 

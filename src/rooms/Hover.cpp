@@ -1,7 +1,7 @@
 // The hover line: which hot spot is under the pointer, the text that names
 // it, the soft fade of that text, and the pointer's shape.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "rooms/RoomEvents.h"
 #include "state/TForm2.h"
 

@@ -3,8 +3,8 @@
 // each step shows; the room's rules say which pictures a pose means.
 #include "rooms/PersonAnimation.h"
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "state/TForm2.h"
 

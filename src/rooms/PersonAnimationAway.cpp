@@ -2,7 +2,7 @@
 // the minigolf course, the gardener and the old woman outside, the waterfall.
 #include <string>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "rooms/PersonAnimation.h"
 #include "state/TForm2.h"
 

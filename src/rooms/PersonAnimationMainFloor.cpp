@@ -2,7 +2,7 @@
 // the canteen and Hubert.
 #include <string>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "rooms/PersonAnimation.h"
 #include "state/TForm2.h"
 

@@ -1,10 +1,10 @@
 // The room change: the one-shot timer `build` builds the room whose number
 // is in its Tag and hands the game back to the runner. The steps keep their
 // order; scripts, save games and the protocol rely on it.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm5.h"
 #include "rooms/RoomEvents.h"
 #include "rooms/RoomSteps.h"
 #include "rooms/RoomTable.h"

@@ -3,8 +3,8 @@
 
 #include <limits>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 
 namespace game::rooms {
 
@@ -18,7 +18,9 @@ void setUpRooms(TForm1& f1) {
   // The walk strip shares the handler; its points are turned into points of
   // the room picture, which the hot spots are measured in.
   f1.zone.OnMouseMove = [&f1](ui::Shift, int x, int y) {
-    f1.zoneMouseMove(x + f1.zone.Left - f1.schirm.Left, y + f1.zone.Top - f1.schirm.Top);
+    // A script may have moved the room picture anywhere ("change schirm").
+    f1.zoneMouseMove(gfx::saturate(int64_t{x} + f1.zone.Left - f1.schirm.Left),
+                     gfx::saturate(int64_t{y} + f1.zone.Top - f1.schirm.Top));
   };
   f1.OnMouseMove = [&f1](ui::Shift, int, int) { f1.FormMouseMove(); };
   // Off the screen (the window's bars) the pointer is over no hot spot: the

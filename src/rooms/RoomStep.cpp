@@ -2,8 +2,8 @@
 // table says about one room, applied to the main window and the state store.
 #include <algorithm>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "rooms/RoomEvents.h"
 #include "rooms/RoomSteps.h"

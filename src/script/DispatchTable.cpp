@@ -3,7 +3,7 @@
 // "exit" let the following tests look at the new first line in the same tick.
 #include <array>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "script/Commands.h"
 #include "state/TForm2.h"
 

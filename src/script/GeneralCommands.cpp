@@ -1,9 +1,9 @@
 // The general commands of the queue language: waits, pictures, room changes,
 // scripts, the inventory, dialogue mode and the small control commands.
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
-#include "persist/TForm12.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm12.h"
+#include "core/TForm13.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"

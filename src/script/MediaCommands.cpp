@@ -1,11 +1,11 @@
 // Music, sound and video: the media commands of the queue and the runner's
 // per-tick watches that notice when a piece has ended.
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm10.h"
-#include "persist/TForm12.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm12.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"

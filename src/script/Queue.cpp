@@ -1,5 +1,5 @@
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"

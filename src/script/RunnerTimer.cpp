@@ -4,11 +4,11 @@
 // the hover line, the inventory bar and the choice panel.
 #include <cstdio>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm10.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
 #include "script/Commands.h"
 #include "state/TForm2.h"
 

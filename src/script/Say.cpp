@@ -2,10 +2,10 @@
 // database has a recording of exactly this line.
 #include <array>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
 #include "script/Commands.h"
 #include "state/TForm2.h"
 #include "sys/Cp1252.h"

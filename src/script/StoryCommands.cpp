@@ -6,9 +6,9 @@
 #include <array>
 #include <functional>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
 #include "state/TForm2.h"

@@ -1,8 +1,8 @@
 // Walking and drawing the protagonist: 6 pixels per tick toward the walk
 // target, composited over the clean copy of the walk strip with his body,
 // face and blinking eyes.
-#include "app/Game.h"
-#include "app/TForm1.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
@@ -29,9 +29,9 @@ int faceIndex(const TForm2& f2, bool right) {
 void eraseProtagonist(TForm1& f1) {
   const TForm2& f2 = store(f1);
   if (f2.sonsti.Tag == 1) return;
-  const int p = f2.posit.Tag, zl = f1.zone.Left, zt = f1.zone.Top;
-  f1.schirm.canvas().copyRect({p - 40, kTop, p + 204, kTop + 179}, f1.Image2.Picture,
-                              {p - zl - 40, kTop - zt, p - zl + 204, kTop + 179 - zt});
+  const int64_t p = f2.posit.Tag, zl = f1.zone.Left, zt = f1.zone.Top;
+  f1.schirm.canvas().copyRect(gfx::Rect::pinned(p - 40, kTop, p + 204, kTop + 179), f1.Image2.Picture,
+                              gfx::Rect::pinned(p - zl - 40, kTop - zt, p - zl + 204, kTop + 179 - zt));
 }
 
 }  // namespace
@@ -92,8 +92,8 @@ Ending invisible(TForm1& f1) { return look(f1, "invisible", "kroxl invisible", f
 void walkAndDraw(TForm1& f1) {
   TForm2& f2 = store(f1);
   const int target = f1.block.Left;
-  if (target < f2.posit.Tag) f2.posit.Tag -= 6;
-  if (target > f2.posit.Tag) f2.posit.Tag += 6;
+  if (target < f2.posit.Tag) f2.posit.Tag = gfx::addSat(f2.posit.Tag, -6);
+  if (target > f2.posit.Tag) f2.posit.Tag = gfx::addSat(f2.posit.Tag, 6);
   f2.GroupBox1.Tag = f2.posit.Tag;
 
   if (++f2.anim.Tag == 2) {
@@ -102,8 +102,9 @@ void walkAndDraw(TForm1& f1) {
   }
   if (f2.posit.Caption == "Kroxl: standing") f2.Label4.Tag = 0;
 
-  const int p = f2.posit.Tag, t = target;
-  const int zl = f1.zone.Left, zt = f1.zone.Top;
+  // Positions come from saves and scripts: the sums below are taken in 64 bits.
+  const int64_t p = f2.posit.Tag, t = target;
+  const int64_t zl = f1.zone.Left, zt = f1.zone.Top;
   f2.posit.Caption = "Kroxl: walking to " + std::to_string(t);
 
   // After a room change: take a clean copy of the walk strip's background.
@@ -115,7 +116,7 @@ void walkAndDraw(TForm1& f1) {
   }
 
   gfx::Canvas& work = f1.Image1.canvas();
-  work.copyRect({0, 0, 204, 179}, f1.Image2.Picture, {p - zl - 40, 14, p - zl + 164, 193});
+  work.copyRect({0, 0, 204, 179}, f1.Image2.Picture, gfx::Rect::pinned(p - zl - 40, 14, p - zl + 164, 193));
   int frame = -1;
   if (t - 10 < p && p < t + 10) {
     const std::string& facing = f2.sonsti.Caption;
@@ -130,15 +131,16 @@ void walkAndDraw(TForm1& f1) {
   if (frame >= 0) f1.animate.Draw(work, 40, 0, frame);
 
   gfx::Canvas& screen = f1.schirm.canvas();
-  screen.copyRect({p - 40, kTop, p + 164, kTop + 179}, f1.Image1.Picture, {0, 0, 204, 179});
+  screen.copyRect(gfx::Rect::pinned(p - 40, kTop, p + 164, kTop + 179), f1.Image1.Picture, {0, 0, 204, 179});
   if (f2.sonsti.Caption != "behind")
-    screen.copyRect({p - 40, kTop, p + 204, 268}, f1.Image2.Picture, {p - 40, kTop - zt, p + 204, 268 - zt});
+    screen.copyRect(gfx::Rect::pinned(p - 40, kTop, p + 204, 268), f1.Image2.Picture,
+                    gfx::Rect::pinned(p - 40, kTop - zt, p + 204, 268 - zt));
 
   if (f2.kroxl.Tag > 0) --f2.kroxl.Tag;
   if (f2.kroxl.Tag == 0) f2.kroxl.Caption = "happy";
 
-  if (f2.sonsti.Caption == "left") f1.face.Draw(screen, p, kTop, faceIndex(f2, false));
-  if (f2.sonsti.Caption == "right") f1.face.Draw(screen, p + 14, kTop, faceIndex(f2, true));
+  if (f2.sonsti.Caption == "left") f1.face.Draw(screen, gfx::saturate(p), kTop, faceIndex(f2, false));
+  if (f2.sonsti.Caption == "right") f1.face.Draw(screen, gfx::saturate(p + 14), kTop, faceIndex(f2, true));
 
   if (f2.Label1.Tag == 10) {
     f2.Label1.Tag = 0;
@@ -161,10 +163,10 @@ void drawEyes(TForm1& f1) {
   const int p = f2.posit.Tag;
   if (f2.sonsti.Caption == "left") {
     const char* file = r < 96 ? "\\graphic\\kroxl\\open.bmp" : "\\graphic\\kroxl\\close.bmp";
-    f1.schirm.canvas().draw(p + 25, 221, gfx::loadBmpOrThrow(f1.dataPath(file)));
+    f1.schirm.canvas().draw(gfx::addSat(p, 25), 221, gfx::loadBmpOrThrow(f1.dataPath(file)));
   } else if (f2.sonsti.Caption == "right") {
     const char* file = r < 96 ? "\\graphic\\kroxl\\open2.bmp" : "\\graphic\\kroxl\\close2.bmp";
-    f1.schirm.canvas().draw(p + 44, 221, gfx::loadBmpOrThrow(f1.dataPath(file)));
+    f1.schirm.canvas().draw(gfx::addSat(p, 44), 221, gfx::loadBmpOrThrow(f1.dataPath(file)));
   }
 }
 

@@ -1,6 +1,6 @@
 #include "state/TForm2.h"
 
-#include "app/Game.h"
+#include "ui/Desktop.h"
 
 namespace game {
 namespace {
@@ -12,9 +12,8 @@ constexpr std::pair<const char*, int> kInitialFrames[] = {
 
 }  // namespace
 
-TForm2::TForm2(Game& g)
-    : ui::Form(g.desktop, "Form2"),
-      game(g),
+TForm2::TForm2(ui::Desktop& desktop)
+    : ui::Form(desktop, "Form2"),
       developerVariables(this, "GroupBox1", "Developer Variables "),
       objects(this, "GroupBox3", "Objects"),
       pictureTest(this, "GroupBox4", "Picture Test"),

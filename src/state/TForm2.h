@@ -12,16 +12,13 @@
 
 namespace game {
 
-class Game;
-
 // The hidden state store: every variable of the running game, the command
 // queue, the protocol log and the tables the other windows read. During play
 // the window itself is the black backdrop behind the main window.
 class TForm2 : public ui::Form {
  public:
-  explicit TForm2(Game& game);
-
-  Game& game;
+  // The store sits below the Game object and needs only the desktop.
+  explicit TForm2(ui::Desktop& desktop);
 
   // Engine and presentation slots.
   Slot mode, posit, sonsti, kroxl, talking, person, Label1, Label2, Label4, anim, Label13, Label10,

@@ -45,7 +45,7 @@ Desktop* Control::desktop() {
 gfx::Point Control::clientOrigin() const {
   if (!parent_) return {Left, Top};
   const gfx::Point p = parent_->clientOrigin();
-  return {p.x + Left, p.y + Top};
+  return {gfx::addSat(p.x, Left), gfx::addSat(p.y, Top)};
 }
 
 gfx::Rect Control::screenRect() const {
@@ -55,7 +55,7 @@ gfx::Rect Control::screenRect() const {
 
 gfx::Point Control::toLocal(int desktopX, int desktopY) const {
   const gfx::Point o = clientOrigin();
-  return {desktopX - o.x, desktopY - o.y};
+  return {gfx::addSat(desktopX, -int64_t{o.x}), gfx::addSat(desktopY, -int64_t{o.y})};
 }
 
 bool Control::showing() const {
@@ -121,7 +121,7 @@ Control* Control::controlAt(int x, int y) {
   for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
     Control* c = *it;
     if (!c->Visible || !c->Enabled) continue;
-    if (c->boundsRect().contains(x, y)) return c->controlAt(x - c->Left, y - c->Top);
+    if (c->boundsRect().contains(x, y)) return c->controlAt(x - c->Left, y - c->Top);  // inside: no overflow
   }
   return this;
 }

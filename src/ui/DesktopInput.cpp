@@ -21,7 +21,7 @@ Control* Desktop::controlAt(int x, int y) const {
   Form* form = formAt(x, y);
   if (!acceptsInput(form) || form->areaAt(x, y) != Form::Area::Client) return nullptr;
   const gfx::Point o = form->clientOrigin();
-  return form->controlAt(x - o.x, y - o.y);
+  return form->controlAt(gfx::addSat(x, -int64_t{o.x}), gfx::addSat(y, -int64_t{o.y}));
 }
 
 bool Desktop::takesInput(Control* control) const {
@@ -104,7 +104,7 @@ void Desktop::mouseDown(MouseButton button, int x, int y, Shift shift) {
   }
   if (area != Form::Area::Client) return;
   const gfx::Point o = form->clientOrigin();
-  Control* target = form->controlAt(x - o.x, y - o.y);
+  Control* target = form->controlAt(gfx::addSat(x, -int64_t{o.x}), gfx::addSat(y, -int64_t{o.y}));
   if (target->canFocus()) form->SetFocus(target);
   // The focus change may have run handlers that hid or disabled the target.
   if (!target->showing() || !target->enabledInTree() || !acceptsInput(form)) return;

@@ -32,7 +32,7 @@ void Form::setClientSize(int width, int height) {
 }
 
 gfx::Point Form::clientOrigin() const {
-  if (hasFrame()) return {Left + kFrame, Top + kFrame + kTitleBar};
+  if (hasFrame()) return {gfx::addSat(Left, kFrame), gfx::addSat(Top, kFrame + kTitleBar)};
   return {Left, Top};
 }
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/TForm1.h"
-#include "persist/TForm10.h"
-#include "persist/TForm11.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm11.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 #include "sys/TextList.h"

@@ -22,14 +22,14 @@
 #include <thread>
 #include <vector>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm3.h"
+#include "core/TForm9.h"
 #include "gfx/Bmp.h"
 #include "persist/Options.h"
-#include "persist/TForm10.h"
-#include "persist/TForm3.h"
-#include "persist/TForm9.h"
 #include "sys/TextList.h"
 
 namespace {

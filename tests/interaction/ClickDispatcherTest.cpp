@@ -2,8 +2,8 @@
 // hot-spot scripts and refusals, and what a click may not do during a scene.
 #include <gtest/gtest.h>
 
+#include "core/TForm13.h"
 #include "interaction/ClickFixture.h"
-#include "interaction/TForm13.h"
 
 namespace clicktest {
 namespace {

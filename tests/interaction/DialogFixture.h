@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/Game.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "gfx/Color.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"

@@ -2,12 +2,12 @@
 // under the pointer, and what a click on an entry does.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
+#include "core/TForm7.h"
+#include "core/TForm9.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
-#include "persist/TForm7.h"
-#include "persist/TForm9.h"
 #include "persist/support/ScriptedGame.h"
 #include "state/TForm2.h"
 

@@ -11,6 +11,7 @@
 #include "media/MixerWavePlayer.h"
 #include "media/MusicStream.h"
 #include "media/SimulatedPlayer.h"
+#include "ui/Timer.h"
 
 using namespace media_test;
 using media::Mode;
@@ -78,7 +79,7 @@ class PlayerContractTest : public testing::TestWithParam<Kind> {
       case Kind::Video:
         player = std::make_unique<media::FfmpegVideoPlayer>(desk.clock(), audio->ok() ? audio : nullptr);
         player->AutoRewind = false;
-        player->setDisplay(&desk.panel);
+        player->setDisplay(&desk.surface);
         file = film();
         broken = dir.write("broken.avi", "RIFF\x10\0\0\0AVI LIST but nothing after"s);
         break;

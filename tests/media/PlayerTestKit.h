@@ -10,6 +10,7 @@
 #include <string>
 
 #include "MediaFiles.h"
+#include "core/PanelVideoSurface.h"
 #include "media/MixerAudio.h"
 #include "sys/Clock.h"
 #include "ui/NullPlatform.h"
@@ -63,6 +64,7 @@ struct VideoDesk {
   ui::Desktop desktop{platform};
   ui::Form form{desktop, "Form1"};
   ui::Panel panel{&form, "Panel2"};
+  game::PanelVideoSurface surface{panel};
 
   VideoDesk() {
     desktop.setDisplayMode(640, 480);

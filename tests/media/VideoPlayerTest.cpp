@@ -7,6 +7,7 @@
 #include "PlayerTestKit.h"
 #include "media/FfmpegVideoPlayer.h"
 #include "media/VideoSound.h"
+#include "ui/Timer.h"
 
 using namespace media_test;
 using media::Mode;
@@ -32,7 +33,7 @@ class VideoPlayerTest : public testing::Test {
     if (film.empty() || silentFilm.empty()) GTEST_SKIP() << "the ffmpeg tool cannot make a test film";
     // Somewhere inside the screen, as the game moves its panel about.
     desk.panel.setBounds(100, 50, 200, 150);
-    player.setDisplay(&desk.panel);
+    player.setDisplay(&desk.surface);
     player.AutoRewind = false;
     player.FileName = film;
   }

@@ -4,15 +4,15 @@
 
 #include <filesystem>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
+#include "core/TForm12.h"
+#include "core/TForm13.h"
+#include "core/TForm14.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
+#include "core/TForm9.h"
 #include "gfx/Bmp.h"
-#include "interaction/TForm13.h"
 #include "persist/SaveGame.h"
-#include "persist/TForm12.h"
-#include "persist/TForm14.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
-#include "persist/TForm9.h"
 #include "persist/support/ScriptedGame.h"
 #include "state/TForm2.h"
 
@@ -316,7 +316,7 @@ TEST_F(SaveGame, MusicThePlayerCannotOpenIsLeftOutAndTheGameGoesOn) {
 TEST_F(SaveGame, AThumbnailFarLargerThanItsSizeIsNotDrawn) {
   writeSavedGame("riesig.kvt", composedWith({}));
   // 8192 x 8192 pixels in 1 KB: one run of green, then the end of the picture.
-  auto le = [](uint32_t v, int n) {
+  auto le = [](uint64_t v, int n) {
     std::string s;
     for (int i = 0; i < n; ++i) s += static_cast<char>((v >> (8 * i)) & 0xFF);
     return s;

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/TForm1.h"
-#include "persist/TForm3.h"
-#include "persist/TForm9.h"
+#include "core/TForm1.h"
+#include "core/TForm3.h"
+#include "core/TForm9.h"
 #include "persist/support/ScriptedGame.h"
 #include "state/TForm2.h"
 

@@ -2,10 +2,10 @@
 // error window.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "persist/TForm10.h"
-#include "persist/TForm11.h"
-#include "persist/TForm5.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm11.h"
+#include "core/TForm5.h"
 #include "support/GameFixture.h"
 #include "sys/TextList.h"
 

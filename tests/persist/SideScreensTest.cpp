@@ -2,10 +2,10 @@
 // and the title screen's keys.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "persist/TForm12.h"
-#include "persist/TForm3.h"
-#include "persist/TForm8.h"
+#include "core/TForm1.h"
+#include "core/TForm12.h"
+#include "core/TForm3.h"
+#include "core/TForm8.h"
 #include "persist/support/ScriptedGame.h"
 #include "state/TForm2.h"
 

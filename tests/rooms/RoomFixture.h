@@ -2,9 +2,9 @@
 #include <string>
 #include <vector>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm5.h"
 #include "rooms/RoomEvents.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"

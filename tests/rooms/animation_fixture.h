@@ -2,9 +2,9 @@
 #include <map>
 #include <string>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "gfx/Bmp.h"
-#include "persist/TForm5.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

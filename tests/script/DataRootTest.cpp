@@ -5,8 +5,8 @@
 
 #include <filesystem>
 
-#include "app/TForm1.h"
-#include "persist/TForm5.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

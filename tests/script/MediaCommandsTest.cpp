@@ -1,9 +1,9 @@
 // Music, sound effects and speech in the queue.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "persist/TForm10.h"
-#include "persist/TForm5.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

@@ -2,8 +2,8 @@
 // following commands run, and how waits, walking and failures behave.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "persist/TForm5.h"
+#include "core/TForm1.h"
+#include "core/TForm5.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

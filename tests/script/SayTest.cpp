@@ -1,8 +1,8 @@
 // Spoken lines: caption, colour, display time, and waiting in dialogues.
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "persist/TForm3.h"
+#include "core/TForm1.h"
+#include "core/TForm3.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 #include "ui/Keys.h"

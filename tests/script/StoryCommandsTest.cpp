@@ -1,8 +1,8 @@
 // The story-state commands behind "change".
 #include <gtest/gtest.h>
 
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/TForm1.h"
+#include "core/TForm13.h"
 #include "state/TForm2.h"
 #include "support/GameFixture.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/TForm1.h"
+#include "core/TForm1.h"
 #include "media/MediaPlayer.h"
 #include "state/TForm2.h"
 #include "sys/Cp1252.h"

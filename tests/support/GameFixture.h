@@ -4,8 +4,8 @@
 #include <memory>
 #include <string>
 
-#include "app/Game.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "core/Game.h"
 #include "support/TempDir.h"
 #include "sys/Clock.h"
 

@@ -3,6 +3,7 @@
 data root the game plays from.
 
     datagen.py resources OUTDIR         pictures the program carries inside itself
+    datagen.py icons OUTDIR NAME        the desktop icon, OUTDIR/hicolor/*/apps/NAME.png and .svg
     datagen.py build DATADIR GAMEDIR    the whole data root, from data/ and drawings
     datagen.py --check GAMEDIR [--kroxl PROGRAM]
                                         lists every named file that is missing or unreadable,
@@ -13,6 +14,7 @@ data root the game plays from.
 """
 import sys
 
+import app_icon
 import resources
 import root
 
@@ -20,6 +22,9 @@ import root
 def main(argv):
     if len(argv) == 3 and argv[1] == "resources":
         resources.build(argv[2])
+        return 0
+    if len(argv) == 4 and argv[1] == "icons":
+        app_icon.build(argv[2], argv[3])
         return 0
     if len(argv) == 4 and argv[1] == "build":
         root.build(argv[2], argv[3])

@@ -26,7 +26,7 @@ std::optional<ui::TModalResult> HeadlessPlatform::answerMessageBox(const ui::Mes
     answer = answers_.front();
     answers_.pop_front();
   }
-  std::fprintf(stderr, "message box \"%s\": %s\n", request.text.c_str(), answer.c_str());
+  if (echo) std::fprintf(stderr, "message box \"%s\": %s\n", request.text.c_str(), answer.c_str());
   if (answer == "yes") return ui::TModalResult::Yes;
   if (answer == "no") return ui::TModalResult::No;
   if (answer == "cancel") return ui::TModalResult::Cancel;
@@ -35,7 +35,7 @@ std::optional<ui::TModalResult> HeadlessPlatform::answerMessageBox(const ui::Mes
 
 bool HeadlessPlatform::shellOpen(const std::string& target) {
   opened_.push_back(target);
-  std::fprintf(stderr, "shell open: %s%s\n", target.c_str(), noOpener ? " (no program to open it)" : "");
+  if (echo) std::fprintf(stderr, "shell open: %s%s\n", target.c_str(), noOpener ? " (no program to open it)" : "");
   return !noOpener;
 }
 
@@ -52,6 +52,11 @@ void HeadlessPlatform::pump(ui::Desktop& desktop) {
     return;
   }
   if (next_ >= script_.actions.size()) {
+    ReplayAction more;
+    if (moreInput && moreInput(more)) {
+      perform(desktop, more);
+      return;
+    }
     finish(desktop);
     return;
   }
@@ -83,8 +88,8 @@ void HeadlessPlatform::advance(ui::Desktop& desktop) {
         return;
       }
       if (due == INT64_MAX || due > ticksDeadline_) {
-        std::fprintf(stderr, "replay line %d: the runner stopped before its ticks were done\n",
-                     script_.actions[next_ - 1].lineNumber);
+        if (echo)
+          std::fprintf(stderr, "replay line %d: the runner stopped before its ticks were done\n", ticksLine_);
         clock_.advanceTo(std::min(due, ticksDeadline_));
         waiting_ = Waiting::Nothing;
         return;
@@ -114,6 +119,7 @@ void HeadlessPlatform::perform(ui::Desktop& desktop, const ReplayAction& a) {
       waiting_ = Waiting::Ticks;
       ticksTarget_ = (runner ? runner->fireCount() : 0) + a.amount;
       ticksDeadline_ = clock_.nowMs() + kTicksTimeLimitMs;
+      ticksLine_ = a.lineNumber;
       break;
     }
     case Kind::Move:

@@ -24,6 +24,11 @@ class HeadlessPlatform final : public ui::Platform {
   std::function<void()> onFinish;
   // Writes a screenshot of the desktop to a file name of the replay.
   std::function<void(const std::string& name)> onScreenshot;
+  // Asked for more input once the replay's own lines are played; false ends
+  // the replay. The soak draws its random input here.
+  std::function<bool(ReplayAction& next)> moreInput;
+  // Whether message-box answers and opened documents are written to stderr.
+  bool echo = true;
 
   sys::Clock& clock() override { return clock_; }
   void pump(ui::Desktop& desktop) override;
@@ -57,6 +62,7 @@ class HeadlessPlatform final : public ui::Platform {
   int64_t until_ = 0;        // clock time that ends a wait or an idle wait
   int64_t ticksTarget_ = 0;  // runner fire count that ends a ticks wait
   int64_t ticksDeadline_ = 0;
+  int ticksLine_ = 0;  // the replay line of the ticks wait
   bool finished_ = false;
 };
 

@@ -54,10 +54,17 @@ start_game() {
   (cd "$ROOT" && exec env -u SDL_VIDEODRIVER SDL_AUDIODRIVER="${GAME_AUDIO_DRIVER:-dummy}" "$KROXL" \
     > "$WORK/kroxl.out" 2> "$WORK/kroxl.err") &
   GAME_PID=$!
+  # SDL may replace its first window by a new one of the same name while it
+  # sets up drawing (slowly, under the sanitizers): the window counts once the
+  # same one is found twice in a row and answers.
+  WINDOW=
   window_found() {
     game_running
-    WINDOW=$(xdotool search --name '^Professor Kroxl$' 2> /dev/null | head -1)
-    [ -n "$WINDOW" ]
+    local found
+    found=$(xdotool search --name '^Professor Kroxl$' 2> /dev/null | head -1)
+    [ -n "$found" ] && [ "$found" = "$WINDOW" ] && xdotool getwindowgeometry "$found" > /dev/null 2>&1 && return 0
+    WINDOW=$found
+    return 1
   }
   poll 30 "the game's window did not appear" window_found
 }

@@ -3,8 +3,8 @@
 #include <climits>
 #include <filesystem>
 
-#include "app/TForm1.h"
-#include "persist/TForm14.h"
+#include "core/TForm1.h"
+#include "core/TForm14.h"
 #include "state/TForm2.h"
 #include "ui/Timer.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Game.h"
+#include "core/Game.h"
 #include "support/GameFixture.h"
 #include "sys/Clock.h"
 #include "ui/Platform.h"

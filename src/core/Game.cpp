@@ -1,24 +1,24 @@
-#include "app/Game.h"
+#include "core/Game.h"
 
-#include "app/TForm1.h"
-#include "interaction/TForm13.h"
+#include "core/TForm1.h"
+#include "core/TForm10.h"
+#include "core/TForm11.h"
+#include "core/TForm12.h"
+#include "core/TForm13.h"
+#include "core/TForm14.h"
+#include "core/TForm3.h"
+#include "core/TForm5.h"
+#include "core/TForm7.h"
+#include "core/TForm8.h"
+#include "core/TForm9.h"
 #include "media/SimulatedPlayer.h"
-#include "persist/TForm10.h"
-#include "persist/TForm11.h"
-#include "persist/TForm12.h"
-#include "persist/TForm14.h"
-#include "persist/TForm3.h"
-#include "persist/TForm5.h"
-#include "persist/TForm7.h"
-#include "persist/TForm8.h"
-#include "persist/TForm9.h"
 #include "state/TForm2.h"
 
 namespace game {
 
 Game::Game(ui::Platform& platform, GameSetup s) : desktop(platform), random(s.seed), setup(std::move(s)) {
   Form1 = std::make_unique<TForm1>(*this);
-  Form2 = std::make_unique<TForm2>(*this);
+  Form2 = std::make_unique<TForm2>(desktop);
   Form3 = std::make_unique<TForm3>(*this);
   Form5 = std::make_unique<TForm5>(*this);
   Form7 = std::make_unique<TForm7>(*this);

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "core/PanelVideoSurface.h"
 #include "media/MediaPlayer.h"
 #include "sys/DataPath.h"
 #include "sys/TextList.h"
@@ -69,7 +70,8 @@ class TForm1 : public ui::Form {
   // background, the item icons.
   ui::ImageList animate, face, backgraphic, inventar;
 
-  // Music, effects and speech, video.
+  // Music, effects and speech, video; films play on the video panel.
+  PanelVideoSurface videoSurface{Panel2};
   std::unique_ptr<media::MediaPlayer> MediaPlayer1, MediaPlayer2, MediaPlayer3;
 
   // The double-click detector shared with the click dispatcher, and the
