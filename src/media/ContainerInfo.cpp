@@ -102,7 +102,7 @@ LengthResult containerLength(const std::string& path) {
     result.error = "no stream information (" + avError(found) + ")";
   else
     result = lengthOf(ctx);
-  avformat_close_input(&ctx);
+  closeLocalInput(&ctx);
   return result;
 }
 

@@ -55,17 +55,20 @@ LengthResult mediaLength(const std::string& path) {
       const WavResult wav = readWavInfo(source);
       return withPath(path, {wav.info.lengthMs, wav.error});
     }
-    case Kind::Midi: {
-      std::string error;
-      const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
-      if (!bytes) return {0, error};
-      const MidiResult midi = readMidiInfo(*bytes);
-      return withPath(path, {midi.info.lengthMs, midi.error});
-    }
+    case Kind::Midi:
+      return midiLength(path);
     case Kind::Other:
       break;
   }
   return withPath(path, containerLength(path));
+}
+
+LengthResult midiLength(const std::string& path) {
+  std::string error;
+  const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
+  if (!bytes) return {0, error};
+  const MidiResult midi = readMidiInfo(*bytes);
+  return withPath(path, {midi.info.lengthMs, midi.error});
 }
 
 }  // namespace media

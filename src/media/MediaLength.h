@@ -18,4 +18,9 @@ struct LengthResult {
 // every failure is a text that starts with the path.
 LengthResult mediaLength(const std::string& path);
 
+// The playing time of a MIDI file (plain or RMID), whatever its first bytes
+// or its extension say: the music player plays nothing else, so any other
+// file is an error here.
+LengthResult midiLength(const std::string& path);
+
 }  // namespace media

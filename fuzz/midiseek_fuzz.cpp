@@ -1,0 +1,31 @@
+// The MIDI cutter, which makes the copy of a piece that plays from a
+// position: the first eight bytes of the input are the position in
+// milliseconds, the rest is the file. The cut of a readable piece is itself
+// a piece the synthesizer can play, with the same tracks.
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "media/MidiSeek.h"
+#include "media/MidiSequence.h"
+#include "media/MidiSong.h"
+#include "support/Require.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  int64_t fromMs = 0;
+  if (size < sizeof fromMs) return 0;
+  std::memcpy(&fromMs, data, sizeof fromMs);
+  const std::string_view file(reinterpret_cast<const char*>(data) + sizeof fromMs, size - sizeof fromMs);
+
+  const media::MidiCut cut = media::midiFrom(file, fromMs);
+  if (!cut.ok()) return 0;
+  std::string error;
+  const std::optional<media::MidiSong> song = media::readMidiSong(file, &error);
+  const std::optional<media::MidiSong> again = media::readMidiSong(cut.smf, &error);
+  fuzzsupport::require(again.has_value(), "a cut is a readable piece");
+  fuzzsupport::require(again->tracks.size() == song->tracks.size(), "a cut keeps every track");
+  fuzzsupport::require(media::sequenceMidi(cut.smf, 44100).ok(), "a cut is playable");
+  return 0;
+}
