@@ -62,7 +62,7 @@ def edit(text, opening, where, lines, name):
         sys.exit(f"{name}: no line '{opening}'")
     if where == "table":
         try:
-            at = next(i for i in range(at, len(rows)) if rows[i].strip() in ("};", "}};"))
+            at = next(i for i in range(at, len(rows)) if rows[i].strip() == "};")
         except StopIteration:
             sys.exit(f"{name}: the table '{opening}' has no end")
     return "\n".join(rows[:at] + lines + rows[at:])
