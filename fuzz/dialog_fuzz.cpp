@@ -35,7 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   game::TForm2& state = g.f2();
   state.Memo1.assign({"goto room", std::to_string(room), "open dialog"});
   for (int reply = 0; reply < 4; ++reply) {
-    g.runUntil([&] { return state.Memo1.empty() && state.mode.Caption == "dialog"; }, kTicksPerReply);
+    g.runUntil([&] { return state.Memo1.empty() && state.inMode(game::Mode::Dialog); }, kTicksPerReply);
     g.click(kReplyX, kFirstReplyY + reply * kReplySpacing);
   }
   g.runnerTicks(60);

@@ -53,7 +53,7 @@ void FuzzGame::startUp() {
   f1().Show();
   // The warm-up, the start-up sequence, the first room and the opening
   // script, until the player has control.
-  runUntil([this] { return f1().Runner.fireCount() > 0 && f2().Memo1.empty() && f2().mode.Caption == "normal"; },
+  runUntil([this] { return f1().Runner.fireCount() > 0 && f2().Memo1.empty() && f2().inMode(game::Mode::Normal); },
            kStartUpTicks);
 }
 
