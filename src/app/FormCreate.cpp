@@ -1,3 +1,5 @@
+#include <string>
+
 #include "core/Game.h"
 #include "core/Resources.h"
 #include "core/TForm1.h"
@@ -27,6 +29,14 @@ ui::CursorImage cursorFrom(const gfx::Bitmap& picture, int hotX, int hotY) {
   return {std::move(withAlpha), hotX, hotY};
 }
 
+// The icons are as many as datagen drew, so a new item's icon needs no count
+// here.
+int resourceCount(const std::string& folder) {
+  int n = 0;
+  while (!app::resource(folder + "/" + std::to_string(n) + ".bmp").empty()) ++n;
+  return n;
+}
+
 }  // namespace
 
 // The protagonist's body frames and faces and the item icons are carried in
@@ -38,7 +48,7 @@ void TForm1::loadImageLists() {
     int count;
   };
   for (const ListResource& r : {ListResource{animate, "animate", 11}, ListResource{face, "face", 12},
-                                ListResource{inventar, "icons", 21}}) {
+                                ListResource{inventar, "icons", resourceCount("icons")}}) {
     r.list.Clear();
     for (int i = 0; i < r.count; ++i) {
       const std::string name = std::string(r.folder) + "/" + std::to_string(i) + ".bmp";

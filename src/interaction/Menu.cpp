@@ -84,7 +84,7 @@ void openCutSceneList(TForm1& f1) {
 }  // namespace
 
 void TForm1::openMenu() {
-  block.Left = gfx::addSat(block.Left, -kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), -kWalkTargetAway));
   Runner.setEnabled(false);
 
   // The room as it is now, to bring back when the menu closes and to make
@@ -97,7 +97,7 @@ void TForm1::openMenu() {
     reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error().message);
 
   const std::optional<gfx::Bitmap> menuPicture = loadPicture(*this, dataPath("\\graphic\\menu.bmp"));
-  game.Form2->mode.Caption = "menu";
+  game.Form2->setMode(Mode::Menu);
   togglePause(*MediaPlayer1);
   if (!savegame::atEndOfSound(*MediaPlayer2)) togglePause(*MediaPlayer2);
   if (menuPicture)
@@ -107,12 +107,12 @@ void TForm1::openMenu() {
 void TForm1::closeMenu() {
   const std::string shotPath = programPath("\\temp.bmp");
   const std::optional<gfx::Bitmap> shot = loadPicture(*this, shotPath);
-  game.Form2->mode.Caption = "normal";
+  game.Form2->setMode(Mode::Normal);
   togglePause(*MediaPlayer1);
   togglePause(*MediaPlayer2);
   if (shot) schirm.canvas().draw(0, 0, *shot);
   sys::removeFile(sys::resolvePath(shotPath));
-  block.Left = gfx::addSat(block.Left, kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), kWalkTargetAway));
   Runner.setEnabled(true);
 }
 

@@ -99,7 +99,7 @@ sys::Result<int64_t> containerLength(const std::string& path) {
   const int found = avformat_find_stream_info(ctx, nullptr);
   sys::Result<int64_t> length =
       found < 0 ? sys::Error{"no stream information (" + avError(found) + ")"} : lengthOf(ctx);
-  avformat_close_input(&ctx);
+  closeLocalInput(&ctx);
   return length;
 }
 

@@ -45,7 +45,7 @@ sys::Result<std::unique_ptr<FfmpegStream>> FfmpegStream::open(const std::string&
 FfmpegStream::~FfmpegStream() {
   av_packet_free(&packet_);
   avcodec_free_context(&codec_);
-  avformat_close_input(&format_);
+  closeLocalInput(&format_);
 }
 
 bool FfmpegStream::next(AVFrame* frame) {

@@ -54,17 +54,20 @@ sys::Result<int64_t> mediaLength(const std::string& path) {
   switch (kindOf(path, *source)) {
     case Kind::Wave:
       return lengthIn(path, readWavInfo(*source));
-    case Kind::Midi: {
-      const sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
-      if (!bytes) return bytes.error();
-      return lengthIn(path, readMidiInfo(*bytes));
-    }
+    case Kind::Midi:
+      return midiLength(path);
     case Kind::Other:
       break;
   }
   const sys::Result<int64_t> length = containerLength(path);
   if (!length) return sys::Error::inFile(path, length.error().message);
   return length;
+}
+
+sys::Result<int64_t> midiLength(const std::string& path) {
+  const sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
+  if (!bytes) return bytes.error();
+  return lengthIn(path, readMidiInfo(*bytes));
 }
 
 }  // namespace media

@@ -14,4 +14,9 @@ namespace media {
 // every error starts with the path.
 sys::Result<int64_t> mediaLength(const std::string& path);
 
+// The playing time of a MIDI file (plain or RMID), whatever its first bytes
+// or its extension say: the music player plays nothing else, so any other
+// file is an error here.
+sys::Result<int64_t> midiLength(const std::string& path);
+
 }  // namespace media

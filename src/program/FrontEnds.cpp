@@ -31,7 +31,7 @@ int runHeadless(const Options& o) {
       std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", written.error().message.c_str());
   };
   platform.onFinish = dump;
-  platform.isIdle = [&] { return game.Form2->Memo1.empty() && game.Form2->mode.Caption == "normal"; };
+  platform.isIdle = [&] { return game.Form2->Memo1.empty() && game.Form2->inMode(game::Mode::Normal); };
   platform.onScreenshot = [&](const std::string& name) {
     gfx::Bitmap screen;
     game.desktop.compose(screen);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
@@ -68,6 +69,22 @@ TEST(ContainerLength, PicturesAndGarbageAreNotVideos) {
   for (const char* name : {"noise.avi", "noise.mpg", "noise"}) {
     const auto r = media::mediaLength(dir.write(name, noise));
     EXPECT_FALSE(r.ok()) << name << " gave " << *r << " ms";
+  }
+}
+
+// A playlist in a film's place made FFmpeg open the files it names: any file
+// on the machine, and a named pipe blocked the game for ever.
+TEST(ContainerLength, AFilmThatIsAPlaylistOpensNothingElse) {
+  TempDir dir;
+  const std::string film =
+      dir.write("film.avi", testsupport::readAll(std::string(KROXL_BINARY_DIR) + "/game/movies/black.avi"));
+  ASSERT_TRUE(media::mediaLength(film).ok());
+  const std::string pipe = dir.file("pipe.ts");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  for (const std::string& named : {film, pipe}) {
+    const std::string playlist = "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n" + named + "\n#EXT-X-ENDLIST\n";
+    const auto r = media::mediaLength(dir.write("liste.avi", playlist));
+    EXPECT_FALSE(r.ok()) << named << " gave " << *r << " ms";
   }
 }
 

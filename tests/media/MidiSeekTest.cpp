@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "MediaFiles.h"
@@ -133,6 +135,22 @@ TEST(MidiSeekTest, TheTempoMapOfAllTracksDecidesWhereTheCutFalls) {
   EXPECT_EQ(tracks[0], (Events{{0, tempo(0, 60).substr(1)}, {0, tempo(0, 120).substr(1)}, {0, kEnd}}));
   EXPECT_EQ(tracks[1], (Events{{0, on(64)}, {480, off(64)}, {480, kEnd}}));
   EXPECT_EQ(lengthOf(*cut), 500);
+}
+
+TEST(MidiSeekTest, APositionThePieceNeverReachesCutsAfterItsLastEvent) {
+  // From tick 480 on the tempo is 0: the rest takes no time, so 5 s in lies
+  // after all of it. An SMPTE piece's ticks at the farthest position do not
+  // fit 64 bits.
+  const std::string stop = bytes({0xFF, 0x51, 0x03, 0, 0, 0});
+  const std::string frozen = midiHeader(0, 1, 480) + track(noteOn(0, 60) + noteOff(480, 60) + vlq(0) + stop +
+                                                           noteOn(10, 62) + noteOff(10, 62) + endOfTrack(0));
+  const std::string smpte = midiHeader(0, 1, 0xE250) + track(noteOn(0, 60) + noteOff(480, 60) + endOfTrack(0));
+  for (const auto& [piece, ms] : {std::pair{frozen, int64_t{5000}}, std::pair{smpte, INT64_MAX}}) {
+    const auto cut = media::midiFrom(piece, ms);
+    ASSERT_TRUE(cut.ok()) << cut.error().message;
+    const Events setUp = piece == frozen ? Events{{0, stop}, {0, kEnd}} : Events{{0, kEnd}};
+    EXPECT_EQ(tracksOf(*cut), std::vector<Events>{setUp}) << ms;
+  }
 }
 
 TEST(MidiSeekTest, RunningStatusAndRmidFilesComeOutPlain) {

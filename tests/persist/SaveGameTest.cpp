@@ -320,6 +320,21 @@ TEST_F(SaveGame, ADamagedOrOversizedSaveIsRefusedWithAMessageAndThePlayerStaysPu
   }
 }
 
+// A wildcard passed the existence test of "play music" and a sound effect is
+// no MIDI piece: the runner failed to open either and the game ended.
+TEST_F(SaveGame, MusicThePlayerCannotOpenIsLeftOutAndTheGameGoesOn) {
+  for (const std::string music : {"\\sound\\music\\*", "\\sound\\effects\\none.wav"}) {
+    writeSavedGame("musik.kvt", composedWith({{6, "4"}, {12, music}}));
+    g().Form5->Memo1.Lines.clear();
+    loadFirstSavedGame();
+    EXPECT_FALSE(queued({"play music", music})) << music;
+    runnerTicks(60);
+    EXPECT_FALSE(g().desktop.terminated()) << music;
+    EXPECT_EQ(f1().build.Tag, 4) << music;
+    EXPECT_EQ(errors(), Lines{"ERROR! Savegame: \"" + music + "\" after [midi:] is no music file, ignored."});
+  }
+}
+
 TEST_F(SaveGame, AThumbnailFarLargerThanItsSizeIsNotDrawn) {
   writeSavedGame("riesig.kvt", composedWith({}));
   // 8192 x 8192 pixels in 1 KB: one run of green, then the end of the picture.
