@@ -2,9 +2,10 @@
 # runs every test. Both install what is missing and build first.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build program run install test test-asan bench clean
+.PHONY: all deps configure build program run install test test-asan test-fuzz bench clean
 
 all: build
 
@@ -35,6 +36,7 @@ install: program
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 	$(MAKE) test-asan
+	$(MAKE) test-fuzz
 
 # Every test once more in a second tree built with AddressSanitizer and
 # UndefinedBehaviorSanitizer (UBSan halts on its first finding). -O1 keeps the
@@ -46,8 +48,19 @@ test-asan: deps
 	cd $(ASAN_BUILD) && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 1200
 
+# Every libFuzzer target runs a short, fixed number of inputs in a third tree
+# built with clang; without clang they are skipped. The long run is in
+# docs/reliability.md.
+test-fuzz: build
+	@if fuzz/have-libfuzzer; then \
+	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DKROXL_FUZZ=ON -DKROXL_BENCH=OFF -DKROXL_FUZZ_GAME_DIR=$(CURDIR)/$(BUILD)/game && \
+	  cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets && \
+	  cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS) -R '^fuzz\.' --timeout 600; \
+	else echo "test-fuzz: no clang with libFuzzer here, the fuzz targets are skipped"; fi
+
 bench: build
 	for b in $(BUILD)/bench/*; do $$b; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -25,7 +25,7 @@ class PictureFile {
     std::filesystem::create_directories(dir_);
     path_ = (dir_ / "room.bmp").string();
     if (auto r = sys::writeFileAtomic(path_, gfx::encodeBmp(picture)); !r.ok())
-      throw std::runtime_error(r.error);
+      throw std::runtime_error(r.error().message);
     bytes_ = *sys::readFile(path_);
   }
   ~PictureFile() { std::filesystem::remove_all(dir_); }
@@ -47,8 +47,8 @@ const PictureFile& roomPicture() {
 void BM_DecodeBmp24(benchmark::State& state) {
   const std::string& bytes = roomPicture().bytes();
   for (auto _ : state) {
-    gfx::BmpResult r = gfx::decodeBmp(bytes);
-    if (!r.ok()) state.SkipWithError(r.error.c_str());
+    sys::Result<gfx::Bitmap> r = gfx::decodeBmp(bytes);
+    if (!r.ok()) state.SkipWithError(r.error().message.c_str());
     benchmark::DoNotOptimize(r);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(bytes.size()));
@@ -58,8 +58,8 @@ BENCHMARK(BM_DecodeBmp24)->Unit(benchmark::kMicrosecond);
 void BM_LoadBmp24(benchmark::State& state) {
   const std::string& path = roomPicture().path();
   for (auto _ : state) {
-    gfx::BmpResult r = gfx::loadBmp(path);
-    if (!r.ok()) state.SkipWithError(r.error.c_str());
+    sys::Result<gfx::Bitmap> r = gfx::loadBmp(path);
+    if (!r.ok()) state.SkipWithError(r.error().message.c_str());
     benchmark::DoNotOptimize(r);
   }
 }

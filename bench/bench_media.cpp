@@ -80,8 +80,8 @@ BENCHMARK(BM_CutMidiPiece)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadSynthesizer(benchmark::State& state) {
   for (auto _ : state) {
-    media::MidiSynth synth(media::MixerAudio::kSoundFont, 22050, 0.2);
-    if (!synth.ok()) return state.SkipWithError(synth.error().c_str());
+    const auto synth = media::MidiSynth::load(media::MixerAudio::kSoundFont, 22050, 0.2);
+    if (!synth) return state.SkipWithError(synth.error().message.c_str());
   }
 }
 BENCHMARK(BM_LoadSynthesizer)->Unit(benchmark::kMillisecond);

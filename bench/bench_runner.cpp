@@ -15,7 +15,7 @@ void BM_WalkingTick(benchmark::State& state) {
   f1.FormCreate();
   b.runUntil([&] { return f1.Runner.Enabled(); });
   f2.Memo1.clear();
-  f2.mode.Caption = "normal";
+  f2.setMode(game::Mode::Normal);
   f1.RunnerTimer();  // retires the empty spoken line
   int direction = 1;
   for (auto _ : state) {
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     f1.FormCreate();
     b.runUntil([&] { return f1.Runner.Enabled(); });
     b.game->Form2->Memo1.clear();
-    b.game->Form2->mode.Caption = "normal";
+    b.game->Form2->setMode(game::Mode::Normal);
     f1.RunnerTimer();
     const int ticks = std::atoi(argv[2]);
     for (int i = 0; i < ticks; ++i) {

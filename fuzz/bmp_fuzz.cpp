@@ -17,16 +17,17 @@ void require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const gfx::BmpResult r = gfx::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size));
+  const sys::Result<gfx::Bitmap> r =
+      gfx::decodeBmp(std::string_view(reinterpret_cast<const char*>(data), size));
   if (!r.ok()) {
-    require(!r.error.empty());
+    require(!r.error().message.empty());
     return 0;
   }
-  const gfx::Bitmap& b = *r.bitmap;
+  const gfx::Bitmap& b = *r;
   require(b.width() >= 1 && b.width() <= 16384 && b.height() >= 1 && b.height() <= 16384);
   require(b.pixels().size() == static_cast<size_t>(b.width()) * static_cast<size_t>(b.height()));
   for (gfx::Pixel p : b.pixels()) require(p >> 24 == 0xFF);
-  const gfx::BmpResult again = gfx::decodeBmp(gfx::encodeBmp(b));
-  require(again.ok() && *again.bitmap == b);
+  const sys::Result<gfx::Bitmap> again = gfx::decodeBmp(gfx::encodeBmp(b));
+  require(again.ok() && *again == b);
   return 0;
 }

@@ -1,3 +1,5 @@
+#include <string>
+
 #include "core/Game.h"
 #include "core/Resources.h"
 #include "core/TForm1.h"
@@ -27,6 +29,14 @@ ui::CursorImage cursorFrom(const gfx::Bitmap& picture, int hotX, int hotY) {
   return {std::move(withAlpha), hotX, hotY};
 }
 
+// The icons are as many as datagen drew, so a new item's icon needs no count
+// here.
+int resourceCount(const std::string& folder) {
+  int n = 0;
+  while (!app::resource(folder + "/" + std::to_string(n) + ".bmp").empty()) ++n;
+  return n;
+}
+
 }  // namespace
 
 // The protagonist's body frames and faces and the item icons are carried in
@@ -38,11 +48,12 @@ void TForm1::loadImageLists() {
     int count;
   };
   for (const ListResource& r : {ListResource{animate, "animate", 11}, ListResource{face, "face", 12},
-                                ListResource{inventar, "icons", 21}}) {
+                                ListResource{inventar, "icons", resourceCount("icons")}}) {
     r.list.Clear();
     for (int i = 0; i < r.count; ++i) {
-      gfx::BmpResult picture = gfx::decodeBmp(app::resource(std::string(r.folder) + "/" + std::to_string(i) + ".bmp"));
-      r.list.Add(picture.ok() ? *picture.bitmap : gfx::Bitmap(r.list.Width, r.list.Height, 0xFFFF00FFu));
+      const std::string name = std::string(r.folder) + "/" + std::to_string(i) + ".bmp";
+      const sys::Result<gfx::Bitmap> picture = gfx::decodeBmp(app::resource(name));
+      r.list.Add(picture.ok() ? *picture : gfx::Bitmap(r.list.Width, r.list.Height, 0xFFFF00FFu));
     }
   }
 }
@@ -50,8 +61,8 @@ void TForm1::loadImageLists() {
 void TForm1::FormCreate() {
   for (const CursorResource& c : kCursors) {
     const std::string_view bytes = app::resource(std::string("cursor/") + c.name + ".bmp");
-    gfx::BmpResult picture = gfx::decodeBmp(bytes);
-    if (picture.ok()) game.desktop.registerCursor(c.number, cursorFrom(*picture.bitmap, c.hotX, c.hotY));
+    sys::Result<gfx::Bitmap> picture = gfx::decodeBmp(bytes);
+    if (picture.ok()) game.desktop.registerCursor(c.number, cursorFrom(*picture, c.hotX, c.hotY));
   }
   Testen.setEnabled(true);
 }

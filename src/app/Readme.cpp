@@ -8,6 +8,7 @@
 #include "core/Game.h"
 #include "core/TForm1.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game {
 namespace {
@@ -33,8 +34,8 @@ std::string readmeCopyPath() {
 
 void TForm1::openReadme(const std::string& file) {
   sys::TextList text;
-  if (const sys::IoResult read = text.loadFromFile(sys::resolvePath(file)); !read.ok()) {
-    text.assign({"Die Hilfe kann nicht gelesen werden:", read.error});
+  if (const sys::Result<void> read = text.loadFromFile(sys::resolvePath(file)); !read.ok()) {
+    text.assign({"Die Hilfe kann nicht gelesen werden:", read.error().message});
   } else {
     const std::string copy = readmeCopyPath();
     if (!copy.empty() && sys::writeFileAtomic(copy, text.text()).ok() && game.desktop.shellOpen(copy)) return;

@@ -2,6 +2,7 @@
 // sequence. Almost every step writes its protocol line before it acts, so the
 // log of a failed start shows how far it came.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm10.h"
 #include "core/TForm11.h"
@@ -39,7 +40,8 @@ const char* const kFirstOrders[] = {"activate",        "jump to", "440",
 }  // namespace
 
 // A start room from the options file is built directly, with the first
-// commands left in the queue; -1 (the default) plays the opening script.
+// commands left in the queue; kNoStartRoom (the default) plays the opening
+// script.
 void TForm1::lookForStartRoom() {
   const sys::TextList& options = game.Form5->Memo2.Lines;
   for (int i = 0; i <= 100; ++i) {
@@ -49,7 +51,7 @@ void TForm1::lookForStartRoom() {
       size_t used = 0;
       const int room = std::stoi(value, &used);
       if (used != value.size()) throw std::invalid_argument(value);
-      if (room != -1) build.Tag = room;
+      if (room != kNoStartRoom) setCurrentRoom(room);
     } catch (const std::exception&) {
       reportError("(!) Error: [startnumber] in OptionsNT.pre ist keine Zahl: " + value);
     }
@@ -132,10 +134,11 @@ void TForm1::STARTTimer() {
     START.setEnabled(false);
     return;
   }
-  if (const sys::IoResult r = f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
+  if (const sys::Result<void> r =
+          f5.Memo2.Lines.loadFromFile(sys::resolvePath(programPath("\\optionsNT.pre")));
       !r.ok()) {
     // The game goes on with the default settings; the file keeps the player's.
-    reportError("(!) Error: OptionsNT.pre could not be read: " + r.error);
+    reportError("(!) Error: OptionsNT.pre could not be read: " + r.error().message);
     OptionValues defaults;
     defaults.speed = game.Form10->TrackBar1.Position();
     f5.Memo2.Lines.assign(optionsFileLines(defaults, dataRootEntry(game.setup.dataRoot, cd2.Caption)));
@@ -209,7 +212,7 @@ void TForm1::STARTTimer() {
   Image1.setBounds(1, 481, 204, 179);
   Image2.setBounds(400, 481, 204, 179);
   f2.posit.Tag = 450;
-  block.Left = 450;
+  setWalkTarget(450);
 
   log(" + give first orders ...");
   log(" + Start Game ...");
@@ -217,21 +220,21 @@ void TForm1::STARTTimer() {
 
   // The players stay open from here on: the runner reads their lengths on
   // every tick. A player that cannot open its file leaves the game unplayable.
-  try {
-    MediaPlayer1->FileName = dataPath("\\sound\\music\\toegl.mid");
-    MediaPlayer1->Open();
-    MediaPlayer3->FileName = dataPath("\\movies\\black.avi");
-    MediaPlayer3->Open();
-    MediaPlayer2->FileName = dataPath("\\sound\\effects\\none.wav");
-    MediaPlayer2->Open();
-    MediaPlayer2->Play();
-  } catch (const media::MediaError& e) {
-    reportFatal(std::string("ERROR! ") + e.what());
-    return;
+  const std::pair<media::MediaPlayer*, const char*> firstFiles[] = {
+      {MediaPlayer1.get(), "\\sound\\music\\toegl.mid"},
+      {MediaPlayer3.get(), "\\movies\\black.avi"},
+      {MediaPlayer2.get(), "\\sound\\effects\\none.wav"}};
+  for (const auto& [player, file] : firstFiles) {
+    player->FileName = dataPath(file);
+    if (const sys::Result<void> opened = player->tryOpen(); !opened) {
+      reportFatal("ERROR! " + opened.error().message);
+      return;
+    }
   }
+  MediaPlayer2->Play();
 
   for (const char* line : kFirstOrders) f2.Memo1.add(line);
-  if (build.Tag == -1) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
+  if (currentRoom() == kNoStartRoom) loadListOrReport(f2.Memo1, dataPath("\\source\\scripts\\htm.smx"));
   // The backdrop and the main window were shown over the error window.
   if (stopped) game.Form11->Show();
 }

@@ -103,13 +103,12 @@ std::string stateDump(Game& game) {
   return out.str();
 }
 
-std::string writeDump(Game& game, const std::string& dir) {
+sys::Result<void> writeDump(Game& game, const std::string& dir) {
   ::mkdir(dir.c_str(), 0777);
-  if (auto r = sys::writeFileAtomic(dir + "/state.txt", stateDump(game)); !r.ok()) return r.error;
+  if (sys::Result<void> r = sys::writeFileAtomic(dir + "/state.txt", stateDump(game)); !r) return r;
   gfx::Bitmap screen;
   game.desktop.compose(screen);
-  if (auto r = sys::writeFileAtomic(dir + "/screen.bmp", gfx::encodeBmp(screen)); !r.ok()) return r.error;
-  return {};
+  return sys::writeFileAtomic(dir + "/screen.bmp", gfx::encodeBmp(screen));
 }
 
 }  // namespace game

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+#include "sys/Result.h"
+
 namespace game {
 
 class Game;
@@ -10,8 +12,7 @@ class Game;
 // its format stays stable.
 std::string stateDump(Game& game);
 
-// Writes DIR/state.txt and DIR/screen.bmp (the desktop, 24 bits). Returns an
-// error text, empty on success.
-std::string writeDump(Game& game, const std::string& dir);
+// Writes DIR/state.txt and DIR/screen.bmp (the desktop, 24 bits).
+sys::Result<void> writeDump(Game& game, const std::string& dir);
 
 }  // namespace game

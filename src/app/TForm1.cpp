@@ -1,6 +1,7 @@
 #include "core/TForm1.h"
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "interaction/ChoicePanel.h"
 #include "interaction/ClickDispatcher.h"
 #include "interaction/Inventory.h"
@@ -64,7 +65,7 @@ TForm1::TForm1(Game& g)
   Cursor = ui::crNone;
 
   START.Tag = -1;
-  build.Tag = -1;
+  setCurrentRoom(kNoStartRoom);
 
   // The directory list's label: the current directory at creation.
   cd.Visible = false;
@@ -101,7 +102,7 @@ TForm1::TForm1(Game& g)
   say.MinFontHeight = 11;
 
   helpline.setBounds(0, 405, 640, 20);
-  helpline.Color = 9724929;
+  helpline.Color = kHelplineColour;
   helpline.Alignment = gfx::Align::Center;
   helpline.Font.Name = "Comic Sans MS";
   helpline.Font.Height = 11;

@@ -23,7 +23,7 @@ class Game;
 // The main window: the room picture, the hover line, the spoken-line band,
 // the choice panel, the hot-spot labels, the timers that drive the game and
 // the media players. Its handlers are defined in the folders of their
-// subsystems.
+// subsystems. Its own Caption holds the current room's background picture.
 class TForm1 : public ui::Form {
  public:
   explicit TForm1(Game& game);
@@ -31,24 +31,35 @@ class TForm1 : public ui::Form {
 
   Game& game;
 
-  // Timers.
+  // Timers: the warm-up (its Tag counts its ticks), the start-up (Tag -1),
+  // the room builder (its Tag is the current room: currentRoom()) and the
+  // runner (its Tag is the screen height the previous tick saw).
   ui::Timer Testen, START, build, Runner;
 
-  // Directory prefixes: the data root and the program directory.
+  // Directory prefixes: the data root and the program directory. cd's Left
+  // set to 15 asks the room builder to check the screen's resolution again.
   ui::Label cd, cd2;
   // "loading ..." and the developer's walk-target mirror.
   ui::Label Label1, memory;
 
-  // The room picture, the protagonist's work buffer and the clean copy of
-  // the walk strip.
+  // The room picture (its Tag is the centre x of the hot spot last pointed
+  // at: hoveredSpotCentre()), the protagonist's work buffer and the clean
+  // copy of the walk strip.
   ui::Image schirm, Image1, Image2;
   // The walk strip and the six hot-spot slots.
   ui::Label zone;
   ui::Label Object1, object2, object3, object4, object5, object6;
-  // The spoken-line band (also the inventory bar) and the hover line.
+  // The spoken-line band, also the inventory bar: its Tag counts the ticks
+  // the line stays (sayCountdown()), its Hint names the item in hand
+  // (heldItem()). The hover line: its Tag is the fade level of its text, its
+  // Hint the text the previous tick showed.
   ui::Label say, helpline;
+  // The hover line's own colour (red 1, green 100, blue 148): text of this
+  // colour cannot be seen on it.
+  static constexpr gfx::TColor kHelplineColour = 9724929;
 
-  // Invisible buttons: the walk target and callable actions.
+  // Invisible buttons: the walk target (block's Left: walkTarget()) and
+  // callable actions; work's Tag 1 shows the title screen's columns at once.
   ui::Button block, Button1, NToption, laden, work;
 
   // The old menu panel.
@@ -59,7 +70,8 @@ class TForm1 : public ui::Form {
   ui::Panel Panel1;
   ui::Label line1, Line2, Line3, Line4;
 
-  // The video panel and the developer panel.
+  // The video panel and the developer panel with its mirror of the
+  // double-click counter.
   ui::Panel Panel2, Panel3;
   ui::Label Label2;
 
@@ -70,7 +82,9 @@ class TForm1 : public ui::Form {
   // background, the item icons.
   ui::ImageList animate, face, backgraphic, inventar;
 
-  // Music, effects and speech, video; films play on the video panel.
+  // Music, effects and speech, video; films play on the video panel. The
+  // wave player's Tag says what it holds: 1 speech, 2 an effect, 3 nothing,
+  // 10 a file that failed.
   PanelVideoSurface videoSurface{Panel2};
   std::unique_ptr<media::MediaPlayer> MediaPlayer1, MediaPlayer2, MediaPlayer3;
 
@@ -78,6 +92,25 @@ class TForm1 : public ui::Form {
   // target of the last scripted walk.
   int clickCountdown = 0;
   int scriptWalkTarget = 0;
+
+  // What the hidden carriers above hold, by name. The fields keep their own
+  // names, under which the dump and the saved games know them.
+  int currentRoom() const { return build.Tag; }  // "goto room" sets it before the room is built
+  void setCurrentRoom(int room) { build.Tag = room; }
+  // The x the protagonist walks towards, 6 pixels a tick.
+  int walkTarget() const { return block.Left; }
+  void setWalkTarget(int x) { block.Left = x; }
+  // Ticks the spoken line stays on display: -9999 when none is, 30000 while
+  // its recording plays.
+  int sayCountdown() const { return say.Tag; }
+  void setSayCountdown(int ticks) { say.Tag = ticks; }
+  // The name of the item in hand (the store's inventar.Tag says whether one is).
+  const std::string& heldItem() const { return say.Hint; }
+  void setHeldItem(const std::string& name) { say.Hint = name; }
+  // He turns towards it when a click finds no script; it stays when the
+  // pointer leaves the hot spot.
+  int hoveredSpotCentre() const { return schirm.Tag; }
+  void setHoveredSpotCentre(int x) { schirm.Tag = x; }
 
   // Start-up and shutdown.
   void FormCreate();
@@ -111,8 +144,11 @@ class TForm1 : public ui::Form {
   void personAnimation(int room);
   void effectSound(const std::string& path, int number);
 
-  // Spoken lines, the choice panel and the dialogue trees. Returns false
-  // when the room has no person to talk to.
+  // Spoken lines, the choice panel and the dialogue trees. The spoken-line
+  // band takes the colour and weight of the speaker's lines (the table of
+  // people). The panel's refresh returns false when the room has no person
+  // to talk to.
+  void styleSpokenLine(const std::string& speaker);
   bool refreshChoicePanel();
   void dialogTree(const std::string& person, const std::string& reply, int index);
 

@@ -20,7 +20,7 @@ class TForm13 : public ui::Form {
   sys::TextList liste;       // the task list itself: "<eintrag>", text, status
   ui::Button zeigen;         // draws the note
   ui::Button settrue;        // ticks the task whose text is in its hint
-  ui::Timer Timer1;
+  ui::Timer Timer1;  // slides the note in; its Tag is set to 1 and read by nothing
 
   // Appends a task: two empty lines, "<eintrag>", the text, "false".
   void addTask(const std::string& task);

@@ -23,6 +23,9 @@ class TForm3 : public ui::Form {
 
   // Number of voice-table rows examined at start-up, kept in the grid's hint.
   int voiceRows() const;
+  // The grid's Tag: -1 while the spoken line's recording is queued or plays,
+  // 0 otherwise; the window's caption mirrors it for the developer.
+  int& speechFlag() { return StringGrid1.Tag; }
 
   // Loads both voice databases into the voice table (start-up).
   void loadVoiceDatabases();

@@ -8,6 +8,7 @@
 #include "gfx/BmpLayout.h"
 #include "gfx/BmpPixels.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace gfx {
 namespace {
@@ -15,59 +16,53 @@ namespace {
 // Hands SDL exactly the bytes we checked: its reader cannot run past them,
 // and after our checks it finds nothing in them that makes it write or read
 // outside its own surface.
-BmpResult decodeWithSdl(const bmp::Layout& layout, std::string_view file) {
+sys::Result<Bitmap> decodeWithSdl(const bmp::Layout& layout, std::string_view file) {
   const std::string_view checked = file.substr(0, layout.dataEnd());
   SDL_RWops* rw = SDL_RWFromConstMem(checked.data(), static_cast<int>(checked.size()));
   SDL_Surface* surface = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
-  if (!surface) return {std::nullopt, std::string("SDL cannot read the picture: ") + SDL_GetError()};
-  std::string error;
-  std::optional<Bitmap> bitmap = bmp::fromSurface(*surface, layout, &error);
+  if (!surface) return sys::Error{std::string("SDL cannot read the picture: ") + SDL_GetError()};
+  sys::Result<Bitmap> bitmap = bmp::fromSurface(*surface, layout);
   SDL_FreeSurface(surface);
-  return {std::move(bitmap), std::move(error)};
+  return bitmap;
 }
 
 }  // namespace
 
-BmpResult decodeBmp(std::string_view bytes, PictureLimit limit) {
-  if (bytes.size() > static_cast<size_t>(INT_MAX))
-    return {std::nullopt, "the file is too large for a picture"};
-  std::string error;
-  const std::optional<bmp::Layout> layout = bmp::parseLayout(bytes, &error);
-  if (!layout) return {std::nullopt, error};
+sys::Result<Bitmap> decodeBmp(std::string_view bytes, PictureLimit limit) {
+  if (bytes.size() > static_cast<size_t>(INT_MAX)) return sys::Error{"the file is too large for a picture"};
+  const sys::Result<bmp::Layout> layout = bmp::parseLayout(bytes);
+  if (!layout) return layout.error();
   if (layout->width > limit.width || layout->height > limit.height)
-    return {std::nullopt, "the picture is " + std::to_string(layout->width) + " x " +
-                              std::to_string(layout->height) + " pixels, more than the " +
-                              std::to_string(limit.width) + " x " + std::to_string(limit.height) +
-                              " allowed here"};
-  if (layout->compression == bmp::Compression::Rle8 || layout->compression == bmp::Compression::Rle4) {
-    error = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes));
-    if (!error.empty()) return {std::nullopt, error};
-  }
+    return sys::Error{"the picture is " + std::to_string(layout->width) + " x " +
+                      std::to_string(layout->height) + " pixels, more than the " +
+                      std::to_string(limit.width) + " x " + std::to_string(limit.height) + " allowed here"};
+  if (layout->compression == bmp::Compression::Rle8 || layout->compression == bmp::Compression::Rle4)
+    if (auto rle = bmp::checkRleStream(*layout, bytes.substr(layout->pixelOffset, layout->pixelBytes)); !rle)
+      return rle.error();
   // Packed pixels are converted straight from the file: SDL would copy them
   // into a surface of its own first, and it refuses some masks (red in the
   // top byte of 32 bits) and reads the alpha-bit-field compression as none.
-  if (layout->bitCount >= 16) return {bmp::decodePacked(*layout, bytes), {}};
+  if (layout->bitCount >= 16) return bmp::decodePacked(*layout, bytes);
   return decodeWithSdl(*layout, bytes);
 }
 
-BmpResult loadBmp(const std::string& gamePath, PictureLimit limit) {
+sys::Result<Bitmap> loadBmp(const std::string& gamePath, PictureLimit limit) {
   // No picture within the limit needs more than four bytes a pixel (RLE
   // streams included) and a header with its colour table.
   const uint64_t mostBytes =
       uint64_t{4} * static_cast<uint64_t>(limit.width) * static_cast<uint64_t>(limit.height);
   const size_t maxBytes = static_cast<size_t>(std::min<uint64_t>(mostBytes + 65536, uint64_t{64} << 20));
-  std::string error;
-  auto bytes = sys::readFile(sys::resolvePath(gamePath), &error, maxBytes);
-  if (!bytes) return {std::nullopt, error};
-  BmpResult r = decodeBmp(*bytes, limit);
-  if (!r.ok()) r.error = gamePath + ": " + r.error;
-  return r;
+  const sys::Result<std::string> bytes = sys::readFile(sys::resolvePath(gamePath), maxBytes);
+  if (!bytes) return bytes.error();
+  sys::Result<Bitmap> picture = decodeBmp(*bytes, limit);
+  if (!picture) return sys::Error::inFile(gamePath, picture.error().message);
+  return picture;
 }
 
 Bitmap loadBmpOrThrow(const std::string& gamePath) {
-  BmpResult r = loadBmp(gamePath);
-  if (!r.ok()) throw PictureError(r.error);
-  return std::move(*r.bitmap);
+  sys::Result<Bitmap> picture = loadBmp(gamePath);
+  if (!picture) throw PictureError(picture.error().message);
+  return std::move(picture).value();
 }
 
 std::string encodeBmp(const Bitmap& bitmap) {
@@ -106,10 +101,10 @@ std::string encodeBmp(const Bitmap& bitmap) {
   return out;
 }
 
-sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap) {
+sys::Result<void> saveBmp(const std::string& gamePath, const Bitmap& bitmap) {
   // A BMP cannot hold an empty picture; writing one would leave a file that
   // no reader, ours included, accepts.
-  if (bitmap.empty()) return {gamePath + ": cannot save an empty picture as BMP"};
+  if (bitmap.empty()) return sys::Error::inFile(gamePath, "cannot save an empty picture as BMP");
   return sys::writeFileAtomic(sys::resolvePath(gamePath), encodeBmp(bitmap));
 }
 

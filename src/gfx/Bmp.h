@@ -1,20 +1,12 @@
 #pragma once
-#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "gfx/Bitmap.h"
-#include "sys/FileIo.h"
+#include "sys/Result.h"
 
 namespace gfx {
-
-// The outcome of reading a picture: a bitmap, or the reason there is none.
-struct BmpResult {
-  std::optional<Bitmap> bitmap;
-  std::string error;
-  bool ok() const { return bitmap.has_value(); }
-};
 
 // The largest picture a reader accepts; a larger one is refused from its
 // header, before any pixel is decoded or any memory is set aside for it.
@@ -29,10 +21,11 @@ struct PictureLimit {
 // used, so a malformed file is an error naming the failed check, never a
 // crash or an overread. Pictures may be at most 16384 pixels on a side and
 // 64 M pixels in all. The result is opaque: any alpha in the file is ignored.
-BmpResult decodeBmp(std::string_view bytes, PictureLimit limit = {});
+sys::Result<Bitmap> decodeBmp(std::string_view bytes, PictureLimit limit = {});
 
-// Reads a BMP file named by a game path (see sys::resolvePath).
-BmpResult loadBmp(const std::string& gamePath, PictureLimit limit = {});
+// Reads a BMP file named by a game path (see sys::resolvePath); an error
+// starts with that path.
+sys::Result<Bitmap> loadBmp(const std::string& gamePath, PictureLimit limit = {});
 
 // Raised where a picture that must be there cannot be read; inside a runner
 // tick this ends the game, as a failed picture load always did.
@@ -45,6 +38,6 @@ Bitmap loadBmpOrThrow(const std::string& gamePath);
 // Encodes a bitmap as a 24-bit bottom-up BMP (alpha is dropped).
 std::string encodeBmp(const Bitmap& bitmap);
 // Writes a 24-bit BMP file through a temporary file; an empty bitmap is refused.
-sys::IoResult saveBmp(const std::string& gamePath, const Bitmap& bitmap);
+sys::Result<void> saveBmp(const std::string& gamePath, const Bitmap& bitmap);
 
 }  // namespace gfx

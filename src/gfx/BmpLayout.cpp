@@ -36,38 +36,39 @@ bool knownHeaderSize(uint32_t size) {
   return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
 }
 
-// Reads the headers of one file step by step; each step returns an error text
-// or nothing. Later steps rely on what earlier ones checked.
+// Reads the headers of one file step by step; each step returns an error or
+// nothing. Later steps rely on what earlier ones checked.
 class Parser {
  public:
   explicit Parser(std::string_view file) : file_(file) {}
 
-  std::string run() {
+  sys::Result<void> run() {
     for (auto step : {&Parser::fileHeader, &Parser::infoHeader, &Parser::compression, &Parser::masks,
                       &Parser::palette, &Parser::pixelData}) {
-      if (std::string error = (this->*step)(); !error.empty()) return error;
+      if (sys::Result<void> done = (this->*step)(); !done) return done;
     }
     return {};
   }
   Layout layout;
 
  private:
-  std::string fileHeader() {
-    if (file_.empty()) return "the file is empty";
+  sys::Result<void> fileHeader() {
+    if (file_.empty()) return sys::Error{"the file is empty"};
     if (file_.size() < 2 || file_.substr(0, 2) != "BM")
-      return "not a BMP file (it does not start with \"BM\")";
+      return sys::Error{"not a BMP file (it does not start with \"BM\")"};
     if (file_.size() < kFileHeader + 4)
-      return "the file is too short for a BMP header (" + num(file_.size()) + " bytes)";
+      return sys::Error{"the file is too short for a BMP header (" + num(file_.size()) + " bytes)"};
     layout.pixelOffset = le32(file_, 10);
     layout.headerSize = le32(file_, 14);
     return {};
   }
 
-  std::string infoHeader() {
+  sys::Result<void> infoHeader() {
     const uint32_t size = layout.headerSize;
-    if (!knownHeaderSize(size)) return "info header size " + num(size) + " is not one that BMP files use";
+    if (!knownHeaderSize(size))
+      return sys::Error{"info header size " + num(size) + " is not one that BMP files use"};
     if (kFileHeader + size > file_.size())
-      return "the file ends inside its " + num(size) + "-byte info header";
+      return sys::Error{"the file ends inside its " + num(size) + "-byte info header"};
     int64_t width, height;
     uint32_t planes;
     if (size == kOs2v1Header) {
@@ -84,37 +85,41 @@ class Parser {
       sizeImage_ = le32(file_, 34);
       colorsUsed_ = le32(file_, 46);
     }
-    if (planes != 1) return "the header gives " + num(planes) + " planes; a BMP has exactly 1";
+    if (planes != 1) return sys::Error{"the header gives " + num(planes) + " planes; a BMP has exactly 1"};
     if (width < 1 || width > kMaxSide)
-      return "width " + std::to_string(width) + " is outside 1 to " + num(kMaxSide);
+      return sys::Error{"width " + std::to_string(width) + " is outside 1 to " + num(kMaxSide)};
     layout.topDown = height < 0;
     height = layout.topDown ? -height : height;
     if (height < 1 || height > kMaxSide)
-      return "height " + std::to_string(height) + " is outside 1 to " + num(kMaxSide);
+      return sys::Error{"height " + std::to_string(height) + " is outside 1 to " + num(kMaxSide)};
     if (width * height > kMaxPixels)
-      return "the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
-             " pixels)";
+      return sys::Error{"the picture is too large (" + std::to_string(width) + " x " +
+                        std::to_string(height) + " pixels)"};
     layout.width = static_cast<int>(width);
     layout.height = static_cast<int>(height);
     return {};
   }
 
-  std::string compression() {
+  sys::Result<void> compression() {
     const uint32_t c = layout.rawCompression;
     const int bits = layout.bitCount;
     if (layout.headerSize == kOs2v2Header && c == kBitFields)
-      return "OS/2 Huffman compression is not supported";
-    if (layout.headerSize == kOs2v2Header && c == kJpeg) return "OS/2 RLE24 compression is not supported";
-    if (c == kJpeg) return "BMP files with an embedded JPEG picture are not supported";
-    if (c == kPng) return "BMP files with an embedded PNG picture are not supported";
-    if (c > kAlphaBitFields) return "unknown compression " + num(c);
+      return sys::Error{"OS/2 Huffman compression is not supported"};
+    if (layout.headerSize == kOs2v2Header && c == kJpeg)
+      return sys::Error{"OS/2 RLE24 compression is not supported"};
+    if (c == kJpeg) return sys::Error{"BMP files with an embedded JPEG picture are not supported"};
+    if (c == kPng) return sys::Error{"BMP files with an embedded PNG picture are not supported"};
+    if (c > kAlphaBitFields) return sys::Error{"unknown compression " + num(c)};
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-      return num(static_cast<uint32_t>(bits)) + " bits per pixel are not supported";
-    if (c == kRle8 && bits != 8) return "RLE8 compression needs 8 bits per pixel, not " + num(bits);
-    if (c == kRle4 && bits != 4) return "RLE4 compression needs 4 bits per pixel, not " + num(bits);
+      return sys::Error{num(static_cast<uint32_t>(bits)) + " bits per pixel are not supported"};
+    if (c == kRle8 && bits != 8)
+      return sys::Error{"RLE8 compression needs 8 bits per pixel, not " + num(bits)};
+    if (c == kRle4 && bits != 4)
+      return sys::Error{"RLE4 compression needs 4 bits per pixel, not " + num(bits)};
     if ((c == kBitFields || c == kAlphaBitFields) && bits != 16 && bits != 32)
-      return "bit-field compression needs 16 or 32 bits per pixel, not " + num(bits);
-    if ((c == kRle8 || c == kRle4) && layout.topDown) return "an RLE-compressed picture cannot be top-down";
+      return sys::Error{"bit-field compression needs 16 or 32 bits per pixel, not " + num(bits)};
+    if ((c == kRle8 || c == kRle4) && layout.topDown)
+      return sys::Error{"an RLE-compressed picture cannot be top-down"};
     layout.compression = c == kRle8   ? Compression::Rle8
                          : c == kRle4 ? Compression::Rle4
                          : c == kRgb  ? Compression::None
@@ -122,18 +127,19 @@ class Parser {
     return {};
   }
 
-  static std::string checkMask(const char* name, uint32_t mask, int bits) {
-    if (mask == 0) return std::string("the ") + name + " bit-field mask is empty";
+  static sys::Result<void> checkMask(const char* name, uint32_t mask, int bits) {
+    if (mask == 0) return sys::Error{std::string("the ") + name + " bit-field mask is empty"};
     if (bits < 32 && (mask >> bits) != 0)
-      return std::string("the ") + name + " bit-field mask " + hex(mask) + " lies outside the " + num(bits) +
-             " bits of a pixel";
+      return sys::Error{std::string("the ") + name + " bit-field mask " + hex(mask) + " lies outside the " +
+                        num(bits) + " bits of a pixel"};
     const uint32_t shifted = mask >> std::countr_zero(mask);
     if ((shifted & (shifted + 1)) != 0)
-      return std::string("the ") + name + " bit-field mask " + hex(mask) + " is not one run of bits";
+      return sys::Error{std::string("the ") + name + " bit-field mask " + hex(mask) +
+                        " is not one run of bits"};
     return {};
   }
 
-  std::string masks() {
+  sys::Result<void> masks() {
     const int bits = layout.bitCount;
     if (layout.compression != Compression::BitFields) {
       if (bits == 16)
@@ -146,12 +152,12 @@ class Parser {
     // later header, or following a plain 40-byte header as extra words.
     const bool alphaFollows = layout.rawCompression == kAlphaBitFields || layout.headerSize >= 56;
     const size_t masksEnd = kFileHeader + 40 + (alphaFollows ? 16 : 12);
-    if (masksEnd > file_.size()) return "the file ends inside its bit-field masks";
+    if (masksEnd > file_.size()) return sys::Error{"the file ends inside its bit-field masks"};
     maskBytes_ = masksEnd > kFileHeader + layout.headerSize ? masksEnd - kFileHeader - layout.headerSize : 0;
     const uint32_t r = le32(file_, 54), g = le32(file_, 58), b = le32(file_, 62);
     for (auto [name, mask] : {std::pair{"red", r}, {"green", g}, {"blue", b}})
-      if (std::string error = checkMask(name, mask, bits); !error.empty()) return error;
-    if ((r & g) || (r & b) || (g & b)) return "the bit-field masks overlap";
+      if (sys::Result<void> checked = checkMask(name, mask, bits); !checked) return checked;
+    if ((r & g) || (r & b) || (g & b)) return sys::Error{"the bit-field masks overlap"};
     setMasks(r, g, b);
     layout.alphaMask = alphaFollows ? le32(file_, 66) : 0;
     return {};
@@ -163,19 +169,20 @@ class Parser {
     layout.blue = ChannelMask::of(b);
   }
 
-  std::string palette() {
+  sys::Result<void> palette() {
     const uint64_t start = kFileHeader + layout.headerSize + maskBytes_;
     if (layout.pixelOffset < start)
-      return "the pixel data offset " + num(layout.pixelOffset) +
-             " points inside the headers (which end at " + num(start) + ")";
+      return sys::Error{"the pixel data offset " + num(layout.pixelOffset) +
+                        " points inside the headers (which end at " + num(start) + ")"};
     if (layout.pixelOffset >= file_.size())
-      return "the pixel data offset " + num(layout.pixelOffset) + " lies past the end of the file (" +
-             num(file_.size()) + " bytes)";
+      return sys::Error{"the pixel data offset " + num(layout.pixelOffset) +
+                        " lies past the end of the file (" + num(file_.size()) + " bytes)"};
     const uint64_t entryBytes = layout.headerSize == kOs2v1Header ? 3 : 4;
     const uint64_t room = layout.pixelOffset - start;
     if (uint64_t{colorsUsed_} * entryBytes > room)
-      return "the header declares " + num(colorsUsed_) + " palette colours, but there is room for " +
-             num(room / entryBytes) + " before the pixel data";
+      return sys::Error{"the header declares " + num(colorsUsed_) +
+                        " palette colours, but there is room for " + num(room / entryBytes) +
+                        " before the pixel data"};
     if (layout.bitCount > 8) return {};  // a palette beside true colour is a hint for old displays only
 
     // A count of 0 means a full palette; OS/2 files that ship a shorter one
@@ -183,7 +190,7 @@ class Parser {
     const uint64_t full = uint64_t{1} << layout.bitCount;
     const uint64_t count =
         colorsUsed_ ? std::min<uint64_t>(colorsUsed_, full) : std::min(full, room / entryBytes);
-    if (count == 0) return "there is no room for a palette before the pixel data";
+    if (count == 0) return sys::Error{"there is no room for a palette before the pixel data"};
     layout.palette.resize(count);
     for (uint64_t i = 0; i < count; ++i) {
       const size_t at = start + i * entryBytes;
@@ -193,16 +200,16 @@ class Parser {
     return {};
   }
 
-  std::string pixelData() {
+  sys::Result<void> pixelData() {
     // OS/2 files sometimes give the size of the headers here, never more than
     // the file; a larger value means the file was cut short or is garbage.
     if (const uint32_t declared = le32(file_, 2); declared > file_.size())
-      return "the header gives a file size of " + num(declared) + " bytes, but the file has only " +
-             num(file_.size());
+      return sys::Error{"the header gives a file size of " + num(declared) +
+                        " bytes, but the file has only " + num(file_.size())};
     const uint64_t available = file_.size() - layout.pixelOffset;
     if (sizeImage_ > available)
-      return "the header gives " + num(sizeImage_) + " bytes of pixel data, but only " + num(available) +
-             " follow its offset";
+      return sys::Error{"the header gives " + num(sizeImage_) + " bytes of pixel data, but only " +
+                        num(available) + " follow its offset"};
     if (layout.compression == Compression::Rle8 || layout.compression == Compression::Rle4) {
       layout.pixelBytes = sizeImage_ ? sizeImage_ : available;
       return {};
@@ -210,8 +217,8 @@ class Parser {
     layout.stride = (uint64_t{static_cast<uint32_t>(layout.width)} * layout.bitCount + 31) / 32 * 4;
     layout.pixelBytes = layout.stride * static_cast<uint64_t>(layout.height);
     if (layout.pixelBytes > available)
-      return "the pixel data is cut short: " + num(layout.pixelBytes) + " bytes needed, " + num(available) +
-             " present";
+      return sys::Error{"the pixel data is cut short: " + num(layout.pixelBytes) + " bytes needed, " +
+                        num(available) + " present"};
     return {};
   }
 
@@ -232,12 +239,10 @@ ChannelMask ChannelMask::of(uint32_t mask) {
   return c;
 }
 
-std::optional<Layout> parseLayout(std::string_view file, std::string* error) {
+sys::Result<Layout> parseLayout(std::string_view file) {
   Parser parser(file);
-  std::string failure = parser.run();
-  if (failure.empty()) return std::move(parser.layout);
-  if (error) *error = std::move(failure);
-  return std::nullopt;
+  if (sys::Result<void> parsed = parser.run(); !parsed) return parsed.error();
+  return std::move(parser.layout);
 }
 
 }  // namespace gfx::bmp

@@ -1,11 +1,11 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "gfx/Color.h"
+#include "sys/Result.h"
 
 namespace gfx::bmp {
 
@@ -60,12 +60,12 @@ struct Layout {
 };
 
 // Parses and checks the headers, palette and masks of a BMP file and the extent
-// of its pixel data. Returns nothing, with the reason in *error, when the file
-// is malformed or uses a feature we do not read.
-std::optional<Layout> parseLayout(std::string_view file, std::string* error);
+// of its pixel data. An error says what is wrong when the file is malformed
+// or uses a feature we do not read.
+sys::Result<Layout> parseLayout(std::string_view file);
 
-// Walks an RLE4 or RLE8 stream without drawing it and reports the first
-// command that would leave the picture or read past the data (empty if none).
-std::string checkRleStream(const Layout& layout, std::string_view stream);
+// Walks an RLE4 or RLE8 stream without drawing it; an error names the first
+// command that would leave the picture or read past the data.
+sys::Result<void> checkRleStream(const Layout& layout, std::string_view stream);
 
 }  // namespace gfx::bmp

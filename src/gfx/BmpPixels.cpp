@@ -60,11 +60,9 @@ Bitmap decodePacked(const Layout& layout, std::string_view file) {
   return out;
 }
 
-std::optional<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layout, std::string* error) {
-  if (surface.w != layout.width || surface.h != layout.height) {
-    *error = "SDL read a picture of another size than the header gives";
-    return std::nullopt;
-  }
+sys::Result<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layout) {
+  if (surface.w != layout.width || surface.h != layout.height)
+    return sys::Error{"SDL read a picture of another size than the header gives"};
   const SDL_PixelFormat& f = *surface.format;
   Bitmap out(surface.w, surface.h);
   const auto* pixels = static_cast<const uint8_t*>(surface.pixels);
@@ -74,20 +72,17 @@ std::optional<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layo
       const uint8_t* src = pixels + static_cast<size_t>(y) * surface.pitch;
       Pixel* dst = out.row(y);
       for (int x = 0; x < surface.w; ++x) {
-        if (src[x] >= palette.size()) {
-          *error = "pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") uses colour " +
-                   std::to_string(src[x]) + ", but the palette has only " + std::to_string(palette.size());
-          return std::nullopt;
-        }
+        if (src[x] >= palette.size())
+          return sys::Error{"pixel (" + std::to_string(x) + ", " + std::to_string(y) + ") uses colour " +
+                            std::to_string(src[x]) + ", but the palette has only " +
+                            std::to_string(palette.size())};
         dst[x] = palette[src[x]];
       }
     }
     return out;
   }
-  if (f.BytesPerPixel < 2 || f.BytesPerPixel > 4) {
-    *error = "SDL read the picture in an unexpected pixel format";
-    return std::nullopt;
-  }
+  if (f.BytesPerPixel < 2 || f.BytesPerPixel > 4)
+    return sys::Error{"SDL read the picture in an unexpected pixel format"};
   const PackedFormat format{f.BytesPerPixel, ChannelMask::of(f.Rmask), ChannelMask::of(f.Gmask),
                             ChannelMask::of(f.Bmask)};
   for (int y = 0; y < surface.h; ++y)

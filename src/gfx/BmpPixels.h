@@ -1,10 +1,10 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "gfx/Bitmap.h"
 #include "gfx/BmpLayout.h"
+#include "sys/Result.h"
 
 struct SDL_Surface;
 
@@ -18,6 +18,6 @@ Bitmap decodePacked(const Layout& layout, std::string_view file);
 // Turns the surface SDL read into an opaque bitmap: palette indices through the
 // file's own palette (an index past its end is an error), packed pixels
 // through the surface's masks with proper scaling of narrow channels.
-std::optional<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layout, std::string* error);
+sys::Result<Bitmap> fromSurface(const SDL_Surface& surface, const Layout& layout);
 
 }  // namespace gfx::bmp

@@ -52,7 +52,7 @@ std::string encodePng(const Bitmap& bitmap) {
   return png;
 }
 
-sys::IoResult savePng(const std::string& path, const Bitmap& bitmap) {
+sys::Result<void> savePng(const std::string& path, const Bitmap& bitmap) {
   return sys::writeFileAtomic(path, encodePng(bitmap));
 }
 

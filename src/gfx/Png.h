@@ -11,6 +11,6 @@ namespace gfx {
 std::string encodePng(const Bitmap& bitmap);
 
 // Writes the PNG through a temporary file renamed into place.
-sys::IoResult savePng(const std::string& path, const Bitmap& bitmap);
+sys::Result<void> savePng(const std::string& path, const Bitmap& bitmap);
 
 }  // namespace gfx

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm13.h"
 #include "script/Commands.h"
@@ -40,7 +41,7 @@ void walkClick(TForm1& f1, int x) {
     return;
   }
   const int target = walkTargetFor(f1, f2, x);
-  f1.block.Left = target;
+  f1.setWalkTarget(target);
 
   // The second click of a double click: he stands at the target at once. The
   // clean strip is copied back first, so the sprite is not left behind.
@@ -56,7 +57,7 @@ void walkClick(TForm1& f1, int x) {
 
   // The garden with the pigeon: walking towards the old woman's bench starts
   // her scene; the walk target stays for when the scene is over.
-  if (f1.build.Tag == -10003 && x > 200) {
+  if (f1.currentRoom() == kRoomPigeonGarden && x > 200) {
     if (f2.taube.Tag == 0) loadScript(f1, "\\source\\scripts\\taube.dia");
     if (f2.taube.Tag == 1) loadScript(f1, "\\source\\scripts\\out24lreal.smx");
   }
@@ -66,8 +67,8 @@ void walkClick(TForm1& f1, int x) {
 void refuse(TForm1& f1) {
   TForm2& f2 = *f1.game.Form2;
   sys::TextList& queue = f2.Memo1;
-  if (f1.schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (f1.schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
+  if (f1.hoveredSpotCentre() > f2.posit.Tag) queue.add("look right");
+  if (f1.hoveredSpotCentre() < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   queue.add(f2.Label2.Hint == "r" ? kRefusalRight : kRefusalLeft);
@@ -77,7 +78,7 @@ void refuse(TForm1& f1) {
 // empty script makes the hot spot inert.
 void runHotSpotScript(TForm1& f1) {
   const TForm2& f2 = *f1.game.Form2;
-  const std::string name = f2.Label2.Caption + std::to_string(f2.Label2.Tag) + f2.Label2.Hint + ".smx";
+  const std::string name = f2.hotSpotScriptStem() + ".smx";
   const std::string path = f1.dataPath("\\source\\scripts\\" + name);
   const int64_t size = sys::fileSize(path);
   if (size == -1) {
@@ -110,7 +111,7 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
 
   // In the open menu the click belongs to the menu. Saving or loading ends
   // the click before it counts towards a double click.
-  const bool inMenu = f2.mode.Caption == "menu";
+  const bool inMenu = f2.inMode(Mode::Menu);
   if (inMenu && menuClick()) {
     f2.inventar.Tag = 0;
     return;
@@ -127,9 +128,9 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
     clickCountdown = 4;
   }
 
-  const bool playerHasControl = !inMenu && f2.mode.Caption == "normal";
-  if (playerHasControl && f2.Label2.Tag == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
-  if (playerHasControl && f2.Label2.Tag > 0) hotSpotClick(*this, button);
+  const bool playerHasControl = !inMenu && f2.inMode(Mode::Normal);
+  if (playerHasControl && f2.hotSpotUnderPointer() == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
+  if (playerHasControl && f2.hotSpotUnderPointer() > 0) hotSpotClick(*this, button);
 
   // Whatever the click did, the item in hand is released.
   f2.inventar.Tag = 0;
@@ -141,9 +142,9 @@ void TForm1::FormMouseDown(ui::MouseButton, int x) {
   TForm2& f2 = *game.Form2;
   if (f2.Label10.Caption != "nothing") return;
   if (x < zone.Left) {
-    block.Left = zone.Left + 100;
+    setWalkTarget(zone.Left + 100);
   } else if (x > zone.Width) {
-    block.Left = zone.Width - 100;
+    setWalkTarget(zone.Width - 100);
   }
   logWalk(*this);
 }

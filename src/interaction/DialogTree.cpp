@@ -3,38 +3,17 @@
 // task list; the runner speaks the lines one after another.
 #include "interaction/DialogTree.h"
 
-#include <array>
 #include <utility>
 
 #include "core/Game.h"
 #include "core/TForm1.h"
 #include "core/TForm13.h"
+#include "interaction/People.h"
 #include "state/TForm2.h"
 
 namespace game {
 namespace dialogue {
 namespace {
-
-struct Person {
-  const char* name;  // lower case, as the caller's name is compared
-  const std::vector<Row>& (*rows)();
-};
-
-constexpr std::array<Person, 8> kPeople = {{{"archivar", archivarRows},
-                                            {"franz", franzRows},
-                                            {"tägl", toeglRows},
-                                            {"corinna", corinnaRows},
-                                            {"motty", mottyRows},
-                                            {"putzfrau", putzfrauRows},
-                                            {"hubert", hubertRows},
-                                            {"zweistein", zweisteinRows}}};
-
-// Only A to Z are lowered: "Tägl" becomes "tägl", its umlaut stays.
-std::string lowerAscii(std::string text) {
-  for (char& ch : text)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  return text;
-}
 
 void carryOut(Conversation& c, const Step& step) {
   switch (step.kind) {
@@ -118,7 +97,8 @@ Step direct(std::function<void(Conversation&)> change) {
 
 std::vector<std::pair<std::string, std::string>> everyDialogueLine() {
   std::vector<std::pair<std::string, std::string>> lines;
-  for (const Person& person : kPeople) {
+  for (const Person& person : people()) {
+    if (!person.talksInDialogues()) continue;
     for (const Row& row : person.rows()) {
       lines.emplace_back("Kroxl", row.reply);
       for (const Step& step : row.steps)
@@ -153,10 +133,8 @@ void TForm1::dialogTree(const std::string& person, const std::string& reply, int
   c.queue.add("Kroxl");
   c.queue.add(reply);
 
-  const std::string name = dialogue::lowerAscii(person);
-  for (const dialogue::Person& p : dialogue::kPeople) {
-    if (name != p.name) continue;
-    for (const dialogue::Row& row : p.rows()) {
+  if (const Person* p = findConversationPartner(person)) {
+    for (const dialogue::Row& row : p->rows()) {
       if (row.reply != reply) continue;
       // Conditions are read when the row is reached: an earlier row may have
       // changed the state directly.

@@ -53,7 +53,7 @@ void TForm1::sayMouseDown(ui::MouseButton button) {
     // would lose its remaining commands, so the book waits until it is over.
     if (!look.script.empty() && f2.Memo1.empty()) loadScript(*this, look.script);
   } else if (button == ui::MouseButton::Left && name != " ") {
-    say.Hint = name;
+    setHeldItem(name);
     f2.inventar.Tag = 1;
   }
 }

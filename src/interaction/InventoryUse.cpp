@@ -47,8 +47,8 @@ bool useLiftCard(TForm1& f1, const std::string& scriptName) {
 void TForm1::useHeldItem() {
   TForm2& f2 = *game.Form2;
   sys::TextList& queue = f2.Memo1;
-  const std::string& item = say.Hint;
-  const std::string hotSpot = f2.Label2.Caption + std::to_string(f2.Label2.Tag) + f2.Label2.Hint;
+  const std::string& item = heldItem();
+  const std::string hotSpot = f2.hotSpotScriptStem();
 
   const std::string itemScript = hotSpot + item + ".smx";
   if (useLiftCard(*this, itemScript)) return;
@@ -56,8 +56,8 @@ void TForm1::useHeldItem() {
 
   // He turns towards the hot spot and starts to speak; a script for any item
   // replaces these lines together with the rest of the queue.
-  if (schirm.Tag > f2.posit.Tag) queue.add("look right");
-  if (schirm.Tag < int64_t{f2.posit.Tag} - 1) queue.add("look left");
+  if (hoveredSpotCentre() > f2.posit.Tag) queue.add("look right");
+  if (hoveredSpotCentre() < int64_t{f2.posit.Tag} - 1) queue.add("look left");
   queue.add("say");
   queue.add("Kroxl");
   game.random.seed(static_cast<uint32_t>(game.desktop.clock().nowMs()));

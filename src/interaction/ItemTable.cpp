@@ -1,14 +1,12 @@
 #include "interaction/ItemTable.h"
 
-#include <array>
-
 namespace game {
 namespace {
 
 using enum LookExtra;
 
 // Icon 4 is the empty slot's picture and belongs to no item.
-const std::array<Item, 20> kItems = {{
+const Item kItems[] = {
     {0, "Auftragsmappe", ShowTaskList, "In der Mappe sind alle Dinge angeführt die ich erledigen muß.",
      "Mit der Auftragsmappe kann ich das nicht machen.", "Die Auftragsmappe ist nur für mich bestimmt."},
     {1, "Plan", None, "Das ist ein Plan über den Aufbau von AK-47 Maschinengewehren.",
@@ -52,7 +50,7 @@ const std::array<Item, 20> kItems = {{
      "Dafür ist der Golfball aber nicht gedacht."},
     {20, "Spezialgolfball", None, "Das ist mein Super-Spezial-Mega-Minigolf-Ball.",
      "Den geb ich nicht mehr her!", "Nein. Der Golfball gehört mir. Den gebe ich nie wieder her."},
-}};
+};
 
 // Once Corinna has lent him her card, it is hers he looks at.
 constexpr const char* kLentLiftCardLook =

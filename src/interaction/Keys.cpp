@@ -62,9 +62,9 @@ void escapeKey(TForm1& f1) {
     loadScript(f1, "\\source\\scripts\\comeback.smx");
     return;
   }
-  if (f2.mode.Caption == "normal")
+  if (f2.inMode(Mode::Normal))
     f1.openMenu();
-  else if (f2.mode.Caption == "menu")
+  else if (f2.inMode(Mode::Menu))
     f1.closeMenu();
 }
 

@@ -11,6 +11,7 @@
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
 #include "sys/DataPath.h"
+#include "sys/FileIo.h"
 
 namespace game {
 namespace {
@@ -47,8 +48,8 @@ const MenuEntry* entryAt(int x, int y) {
 // Reads a picture; a file that is missing or unreadable becomes one line in
 // the error list (once for a run of the same failure) and nothing is drawn.
 std::optional<gfx::Bitmap> loadPicture(TForm1& f1, const std::string& path) {
-  gfx::BmpResult r = gfx::loadBmp(path);
-  if (r.ok()) return std::move(*r.bitmap);
+  sys::Result<gfx::Bitmap> r = gfx::loadBmp(path);
+  if (r.ok()) return std::move(*r);
   const std::string error = sys::fileSize(path) == -1 ? "ERROR! Grafic-File not found: \"" + path + "\"!"
                                                       : "ERROR! Grafic-File unreadable: \"" + path + "\"!";
   const sys::TextList& errors = f1.game.Form5->Memo1.Lines;
@@ -83,7 +84,7 @@ void openCutSceneList(TForm1& f1) {
 }  // namespace
 
 void TForm1::openMenu() {
-  block.Left = gfx::addSat(block.Left, -kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), -kWalkTargetAway));
   Runner.setEnabled(false);
 
   // The room as it is now, to bring back when the menu closes and to make
@@ -92,11 +93,11 @@ void TForm1::openMenu() {
   gfx::Canvas(shot).copyRect(gfx::Rect::xywh(0, 0, 640, 400), schirm.canvas().target(),
                              gfx::Rect::xywh(0, 0, 640, 400));
   const std::string shotPath = programPath("\\temp.bmp");
-  if (const sys::IoResult r = gfx::saveBmp(shotPath, shot); !r.ok())
-    reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error);
+  if (const sys::Result<void> r = gfx::saveBmp(shotPath, shot); !r.ok())
+    reportError("ERROR! Cannot write \"" + shotPath + "\": " + r.error().message);
 
   const std::optional<gfx::Bitmap> menuPicture = loadPicture(*this, dataPath("\\graphic\\menu.bmp"));
-  game.Form2->mode.Caption = "menu";
+  game.Form2->setMode(Mode::Menu);
   togglePause(*MediaPlayer1);
   if (!savegame::atEndOfSound(*MediaPlayer2)) togglePause(*MediaPlayer2);
   if (menuPicture)
@@ -106,12 +107,12 @@ void TForm1::openMenu() {
 void TForm1::closeMenu() {
   const std::string shotPath = programPath("\\temp.bmp");
   const std::optional<gfx::Bitmap> shot = loadPicture(*this, shotPath);
-  game.Form2->mode.Caption = "normal";
+  game.Form2->setMode(Mode::Normal);
   togglePause(*MediaPlayer1);
   togglePause(*MediaPlayer2);
   if (shot) schirm.canvas().draw(0, 0, *shot);
   sys::removeFile(sys::resolvePath(shotPath));
-  block.Left = gfx::addSat(block.Left, kWalkTargetAway);
+  setWalkTarget(gfx::addSat(walkTarget(), kWalkTargetAway));
   Runner.setEnabled(true);
 }
 

@@ -57,20 +57,20 @@ void TForm13::zeigenClick() {
   TForm1& f1 = *game.Form1;
   gfx::Canvas& note = Image1.canvas();
   note.copyRect({0, 0, Width, Height}, f1.schirm.Picture, {Left, Top, Left + Width, Top + Height});
-  const gfx::BmpResult paper = gfx::loadBmp(f1.dataPath("\\graphic\\zettel.bmp"));
-  if (paper.ok()) note.drawTransparent(0, 0, *paper.bitmap, gfx::clBlack);
+  const sys::Result<gfx::Bitmap> paper = gfx::loadBmp(f1.dataPath("\\graphic\\zettel.bmp"));
+  if (paper.ok()) note.drawTransparent(0, 0, *paper, gfx::clBlack);
   note.Font.Name = "Comic Sans MS";
   note.Font.Height = 13;
   note.Font.Color = gfx::clBlue;
   note.BrushClear = true;
-  const gfx::BmpResult tick = gfx::loadBmp(f1.dataPath("\\graphic\\ok.bmp"));
+  const sys::Result<gfx::Bitmap> tick = gfx::loadBmp(f1.dataPath("\\graphic\\ok.bmp"));
   const int x = 21;
   int y = 70;
   for (int i = 0; i <= 50; ++i) {
     const std::string l = liste.get(i);
     if (l == "<break>") y += 20;
     if (l == "<eintrag>") {
-      if (liste.get(i + 2) == "true" && tick.ok()) note.drawTransparent(x + 205, y, *tick.bitmap, gfx::clWhite);
+      if (liste.get(i + 2) == "true" && tick.ok()) note.drawTransparent(x + 205, y, *tick, gfx::clWhite);
       note.textOut(x, y, liste.get(i + 1));
       y += 20;
     }

@@ -17,17 +17,20 @@ bool MemorySource::read(uint64_t offset, void* out, size_t n) const {
   return true;
 }
 
-FileSource::FileSource(const std::string& path) {
-  fd_ = sys::openRegularFile(path, &error_);
-  if (fd_ < 0) return;
+sys::Result<FileSource> FileSource::open(const std::string& path) {
+  const sys::Result<int> opened = sys::openRegularFile(path);
+  if (!opened) return opened.error();
   struct stat st {};
-  if (::fstat(fd_, &st) != 0) {
-    error_ = path + ": " + std::strerror(errno);
-    ::close(fd_);
-    fd_ = -1;
-    return;
+  if (::fstat(*opened, &st) != 0) {
+    const std::string why = std::strerror(errno);
+    ::close(*opened);
+    return sys::Error::inFile(path, why);
   }
-  size_ = static_cast<uint64_t>(st.st_size);
+  return FileSource(*opened, static_cast<uint64_t>(st.st_size));
+}
+
+FileSource::FileSource(FileSource&& other) noexcept : fd_(other.fd_), size_(other.size_) {
+  other.fd_ = -1;
 }
 
 FileSource::~FileSource() {

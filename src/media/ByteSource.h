@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "sys/Result.h"
+
 namespace media {
 
 // Random access to the bytes of a media file, so that a parser can walk the
@@ -28,21 +30,21 @@ class MemorySource final : public ByteSource {
 
 class FileSource final : public ByteSource {
  public:
-  // Opens a regular file; on failure ok() is false and error() says why.
-  explicit FileSource(const std::string& path);
+  // Opens a regular file.
+  static sys::Result<FileSource> open(const std::string& path);
   ~FileSource() override;
+  FileSource(FileSource&& other) noexcept;
   FileSource(const FileSource&) = delete;
   FileSource& operator=(const FileSource&) = delete;
 
-  bool ok() const { return fd_ >= 0; }
-  const std::string& error() const { return error_; }
   uint64_t size() const override { return size_; }
   bool read(uint64_t offset, void* out, size_t n) const override;
 
  private:
+  FileSource(int fd, uint64_t size) : fd_(fd), size_(size) {}
+
   int fd_ = -1;
   uint64_t size_ = 0;
-  std::string error_;
 };
 
 // Little- and big-endian numbers from raw bytes.

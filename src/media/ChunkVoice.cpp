@@ -1,14 +1,13 @@
 #include "media/ChunkVoice.h"
 
-#include "media/MediaPlayer.h"
-
 namespace media {
 
-void ChunkVoice::load(SDL_RWops* source, const std::string& what) {
+sys::Result<void> ChunkVoice::load(SDL_RWops* source, const std::string& what) {
   unload();
-  if (!source) throw MediaError("cannot open " + what + ": " + SDL_GetError());
+  if (!source) return sys::Error{"cannot open " + what + ": " + SDL_GetError()};
   chunk_ = Mix_LoadWAV_RW(source, 1);
-  if (!chunk_) throw MediaError("cannot play " + what + ": " + Mix_GetError());
+  if (!chunk_) return sys::Error{"cannot play " + what + ": " + Mix_GetError()};
+  return {};
 }
 
 void ChunkVoice::unload() {

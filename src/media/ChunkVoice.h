@@ -5,6 +5,7 @@
 #include <string>
 
 #include "media/MixerAudio.h"
+#include "sys/Result.h"
 
 namespace media {
 
@@ -19,8 +20,9 @@ class ChunkVoice {
   ChunkVoice& operator=(const ChunkVoice&) = delete;
 
   // Loads a sound SDL can read (a RIFF WAVE) and converts it to the device's
-  // format; takes the stream over. Throws MediaError naming `what`.
-  void load(SDL_RWops* source, const std::string& what);
+  // format; takes the stream over. An error names `what`; a null source is
+  // one SDL could not open, and SDL's error says why.
+  sys::Result<void> load(SDL_RWops* source, const std::string& what);
   void unload();
   bool loaded() const { return chunk_ != nullptr; }
 

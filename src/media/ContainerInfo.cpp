@@ -74,36 +74,33 @@ int64_t scannedMs(AVFormatContext* ctx) {
 }
 
 // The length of an opened container whose streams are known.
-LengthResult lengthOf(AVFormatContext* ctx) {
-  if (ctx->nb_streams == 0) return {0, "no audio or video stream"};
-  if (isStillPicture(ctx)) return {0, "a still picture, not a video"};
+sys::Result<int64_t> lengthOf(AVFormatContext* ctx) {
+  if (ctx->nb_streams == 0) return sys::Error{"no audio or video stream"};
+  if (isStillPicture(ctx)) return sys::Error{"a still picture, not a video"};
   const int64_t estimateMs =
       ctx->duration != AV_NOPTS_VALUE && ctx->duration > 0 ? (ctx->duration + 500) / 1000 : -1;
   if (ctx->duration_estimation_method != AVFMT_DURATION_FROM_STREAM) {
     // A time stamp that jumps far ahead in a damaged file must not stretch
     // the video beyond all reason; then FFmpeg's estimate stands.
     const int64_t ms = scannedMs(ctx);
-    if (ms > 0 && (estimateMs < 0 || ms <= 2 * estimateMs + 1000)) return {ms, {}};
+    if (ms > 0 && (estimateMs < 0 || ms <= 2 * estimateMs + 1000)) return ms;
   }
-  if (estimateMs >= 0) return {estimateMs, {}};
-  if (const int64_t ms = longestStreamMs(ctx); ms >= 0) return {ms, {}};
-  return {0, "the container gives no duration"};
+  if (estimateMs >= 0) return estimateMs;
+  if (const int64_t ms = longestStreamMs(ctx); ms >= 0) return ms;
+  return sys::Error{"the container gives no duration"};
 }
 
 }  // namespace
 
-LengthResult containerLength(const std::string& path) {
-  AVFormatContext* ctx = nullptr;
-  std::string error;
-  if (openLocalInput(&ctx, path, error) < 0) return {0, error};
-
-  LengthResult result;
-  if (const int found = avformat_find_stream_info(ctx, nullptr); found < 0)
-    result.error = "no stream information (" + avError(found) + ")";
-  else
-    result = lengthOf(ctx);
-  avformat_close_input(&ctx);
-  return result;
+sys::Result<int64_t> containerLength(const std::string& path) {
+  const sys::Result<AVFormatContext*> opened = openLocalInput(path);
+  if (!opened) return opened.error();
+  AVFormatContext* ctx = *opened;
+  const int found = avformat_find_stream_info(ctx, nullptr);
+  sys::Result<int64_t> length =
+      found < 0 ? sys::Error{"no stream information (" + avError(found) + ")"} : lengthOf(ctx);
+  closeLocalInput(&ctx);
+  return length;
 }
 
 }  // namespace media

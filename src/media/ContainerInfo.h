@@ -9,6 +9,6 @@ namespace media {
 // the container's own duration (or its longest stream's). Only local files
 // are opened. A still picture, which FFmpeg would also read as a one-frame
 // "video", is refused: the game shows those through its picture commands.
-LengthResult containerLength(const std::string& path);
+sys::Result<int64_t> containerLength(const std::string& path);
 
 }  // namespace media

@@ -4,16 +4,14 @@
 
 namespace media {
 
-void DevicePlayer::Open() {
+sys::Result<void> DevicePlayer::tryOpen() {
   Close();
   timeline_.FileName = FileName;
-  timeline_.Open();  // a missing or malformed file fails here, naming the file
-  try {
-    load(sys::resolvePath(FileName));
-  } catch (...) {
-    timeline_.Close();
-    throw;
-  }
+  // A missing or malformed file fails here, naming the file.
+  if (sys::Result<void> timeline = timeline_.tryOpen(); !timeline) return timeline;
+  sys::Result<void> loaded = load(sys::resolvePath(FileName));
+  if (!loaded) timeline_.Close();
+  return loaded;
 }
 
 void DevicePlayer::Close() {

@@ -19,7 +19,7 @@ class DevicePlayer : public MediaPlayer {
  public:
   explicit DevicePlayer(const sys::Clock& clock) : timeline_(clock) {}
 
-  void Open() final;
+  sys::Result<void> tryOpen() final;
   void Close() final;
   void Play() final;
   void Stop() final;
@@ -30,9 +30,9 @@ class DevicePlayer : public MediaPlayer {
   Mode mode() const final { return timeline_.mode(); }
 
  protected:
-  // Loads the file (a real path) the time line has just accepted; throws
-  // MediaError when the device cannot play it.
-  virtual void load(const std::string& path) = 0;
+  // Loads the file (a real path) the time line has just accepted; an error
+  // when the device cannot play it.
+  virtual sys::Result<void> load(const std::string& path) = 0;
   // Lets go of the loaded file; the device has been halted.
   virtual void unload() = 0;
   // Starts playing at the given position (below the length).

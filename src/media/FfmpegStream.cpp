@@ -18,30 +18,24 @@ std::string avError(int code) {
 
 }  // namespace
 
-std::unique_ptr<FfmpegStream> FfmpegStream::open(const std::string& path, AVMediaType type,
-                                                 std::string& error) {
+sys::Result<std::unique_ptr<FfmpegStream>> FfmpegStream::open(const std::string& path, AVMediaType type) {
+  sys::Result<AVFormatContext*> opened = openLocalInput(path);
+  if (!opened) return opened.error();
   std::unique_ptr<FfmpegStream> s(new FfmpegStream);
-  int rc = openLocalInput(&s->format_, path, error);
-  if (rc < 0) return nullptr;
-  if ((rc = avformat_find_stream_info(s->format_, nullptr)) < 0) {
-    error = "no stream information (" + avError(rc) + ")";
-    return nullptr;
-  }
+  s->format_ = *opened;
+  if (const int rc = avformat_find_stream_info(s->format_, nullptr); rc < 0)
+    return sys::Error{"no stream information (" + avError(rc) + ")"};
   const AVCodec* decoder = nullptr;
   const int index = av_find_best_stream(s->format_, type, -1, -1, &decoder, 0);
-  if (index < 0 || !decoder) {
-    error = type == AVMEDIA_TYPE_VIDEO ? "no video stream that can be decoded"
-                                       : "no audio stream that can be decoded";
-    return nullptr;
-  }
+  if (index < 0 || !decoder)
+    return sys::Error{type == AVMEDIA_TYPE_VIDEO ? "no video stream that can be decoded"
+                                                 : "no audio stream that can be decoded"};
   s->stream_ = s->format_->streams[index];
   s->codec_ = avcodec_alloc_context3(decoder);
   s->packet_ = av_packet_alloc();
   if (!s->codec_ || !s->packet_ || avcodec_parameters_to_context(s->codec_, s->stream_->codecpar) < 0 ||
-      (rc = avcodec_open2(s->codec_, decoder, nullptr)) < 0) {
-    error = std::string("cannot start the ") + decoder->name + " decoder";
-    return nullptr;
-  }
+      avcodec_open2(s->codec_, decoder, nullptr) < 0)
+    return sys::Error{std::string("cannot start the ") + decoder->name + " decoder"};
   // Everything but the chosen stream is skipped by the demuxer.
   for (unsigned i = 0; i < s->format_->nb_streams; ++i)
     if (static_cast<int>(i) != index) s->format_->streams[i]->discard = AVDISCARD_ALL;
@@ -51,7 +45,7 @@ std::unique_ptr<FfmpegStream> FfmpegStream::open(const std::string& path, AVMedi
 FfmpegStream::~FfmpegStream() {
   av_packet_free(&packet_);
   avcodec_free_context(&codec_);
-  avformat_close_input(&format_);
+  closeLocalInput(&format_);
 }
 
 bool FfmpegStream::next(AVFrame* frame) {

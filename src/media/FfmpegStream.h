@@ -3,6 +3,8 @@
 #include <memory>
 #include <string>
 
+#include "sys/Result.h"
+
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
@@ -15,8 +17,8 @@ namespace media {
 // Corrupt packets are skipped rather than ending the stream.
 class FfmpegStream {
  public:
-  // Null when the file cannot be read or has no such stream; error says why.
-  static std::unique_ptr<FfmpegStream> open(const std::string& path, AVMediaType type, std::string& error);
+  // An error when the file cannot be read or has no such stream.
+  static sys::Result<std::unique_ptr<FfmpegStream>> open(const std::string& path, AVMediaType type);
   ~FfmpegStream();
   FfmpegStream(const FfmpegStream&) = delete;
   FfmpegStream& operator=(const FfmpegStream&) = delete;

@@ -31,18 +31,17 @@ void FfmpegVideoPlayer::setDisplay(VideoSurface* surface) {
   if (frameTicker_ && decoder_) frameTicker_->setInterval(decoder_->frameIntervalMs());
 }
 
-void FfmpegVideoPlayer::load(const std::string& path) {
-  decoder_ = std::make_unique<VideoDecoder>(path, FileName);
+sys::Result<void> FfmpegVideoPlayer::load(const std::string& path) {
+  sys::Result<std::unique_ptr<VideoDecoder>> decoder = VideoDecoder::open(path, FileName);
+  if (!decoder) return decoder.error();
+  decoder_ = std::move(decoder).value();
   if (frameTicker_) frameTicker_->setInterval(decoder_->frameIntervalMs());
   clearSurface_ = true;
-  if (!sound_) return;
-  const VideoSoundResult track = decodeVideoSound(path, Length() + kSoundSlackMs);
-  if (track.wav.empty()) return;  // a silent film, or a sound track we cannot read: the pictures still play
-  try {
-    sound_->load(SDL_RWFromConstMem(track.wav.data(), static_cast<int>(track.wav.size())), FileName);
-  } catch (const MediaError&) {
-    // The same: the film plays without its sound.
-  }
+  if (!sound_) return {};
+  // A silent film, or a sound track we cannot read or play: the pictures still play.
+  const sys::Result<std::string> track = decodeVideoSound(path, Length() + kSoundSlackMs);
+  if (track) (void)sound_->load(SDL_RWFromConstMem(track->data(), static_cast<int>(track->size())), FileName);
+  return {};
 }
 
 void FfmpegVideoPlayer::unload() {

@@ -29,7 +29,7 @@ class FfmpegVideoPlayer final : public DevicePlayer {
   gfx::Rect pictureRect() const;
 
  protected:
-  void load(const std::string& path) override;
+  sys::Result<void> load(const std::string& path) override;
   void unload() override;
   void start(int64_t fromMs) override;
   void halt() override;

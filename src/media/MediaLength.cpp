@@ -38,34 +38,36 @@ Kind kindOf(const std::string& path, const ByteSource& source) {
   return Kind::Other;
 }
 
-LengthResult withPath(const std::string& path, LengthResult r) {
-  if (!r.ok()) r.error = path + ": " + r.error;
-  return r;
+template <class Info>
+sys::Result<int64_t> lengthIn(const std::string& path, const sys::Result<Info>& info) {
+  if (!info) return sys::Error::inFile(path, info.error().message);
+  return info->lengthMs;
 }
 
 }  // namespace
 
-LengthResult mediaLength(const std::string& path) {
-  const FileSource source(path);
-  if (!source.ok()) return {0, source.error()};
-  if (source.size() == 0) return {0, path + ": empty file"};
+sys::Result<int64_t> mediaLength(const std::string& path) {
+  const sys::Result<FileSource> source = FileSource::open(path);
+  if (!source) return source.error();
+  if (source->size() == 0) return sys::Error::inFile(path, "empty file");
 
-  switch (kindOf(path, source)) {
-    case Kind::Wave: {
-      const WavResult wav = readWavInfo(source);
-      return withPath(path, {wav.info.lengthMs, wav.error});
-    }
-    case Kind::Midi: {
-      std::string error;
-      const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
-      if (!bytes) return {0, error};
-      const MidiResult midi = readMidiInfo(*bytes);
-      return withPath(path, {midi.info.lengthMs, midi.error});
-    }
+  switch (kindOf(path, *source)) {
+    case Kind::Wave:
+      return lengthIn(path, readWavInfo(*source));
+    case Kind::Midi:
+      return midiLength(path);
     case Kind::Other:
       break;
   }
-  return withPath(path, containerLength(path));
+  const sys::Result<int64_t> length = containerLength(path);
+  if (!length) return sys::Error::inFile(path, length.error().message);
+  return length;
+}
+
+sys::Result<int64_t> midiLength(const std::string& path) {
+  const sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
+  if (!bytes) return bytes.error();
+  return lengthIn(path, readMidiInfo(*bytes));
 }
 
 }  // namespace media

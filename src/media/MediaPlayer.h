@@ -3,13 +3,16 @@
 #include <stdexcept>
 #include <string>
 
+#include "sys/Result.h"
+
 namespace media {
 
 class VideoSurface;
 
 // Raised when a player is asked for something its device cannot do: opening
-// a file that is missing or unreadable, or reading the length while closed.
-// Inside a runner tick this ends the game, as the media device's errors did.
+// a file that is missing or unreadable (Open), or reading the length while
+// closed. Inside a runner tick this ends the game, as the media device's
+// errors did.
 class MediaError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -30,7 +33,13 @@ class MediaPlayer {
   // Play at the end of the medium starts again from the beginning.
   bool AutoRewind = true;
 
-  virtual void Open() = 0;
+  // Opens FileName; an error names the file and says why the device cannot
+  // play it, and leaves the player closed.
+  [[nodiscard]] virtual sys::Result<void> tryOpen() = 0;
+  // tryOpen, for the script commands: a failure raises MediaError.
+  void Open() {
+    if (const sys::Result<void> opened = tryOpen(); !opened) throw MediaError(opened.error().message);
+  }
   virtual void Close() = 0;
   virtual void Play() = 0;
   virtual void Stop() = 0;

@@ -32,12 +32,12 @@ class TrackWalker {
         index_(index) {}
 
   // Walks to the end-of-track event or the end of the chunk.
-  std::string walk(std::vector<TempoChange>& tempos) {
+  sys::Result<void> walk(std::vector<TempoChange>& tempos) {
     uint64_t tick = 0;
     unsigned running = 0;
     while (pos_ < size_) {
       uint32_t delta = 0;
-      if (!readNumber(delta)) return error_;
+      if (!readNumber(delta)) return sys::Error{error_};
       tick += delta;
       if (pos_ >= size_) return fail("an event time without an event");
       const unsigned first = data_[pos_];
@@ -56,7 +56,7 @@ class TrackWalker {
         if (pos_ >= size_) return fail("a truncated meta event");
         const unsigned type = data_[pos_++];
         uint32_t length = 0;
-        if (!readNumber(length)) return error_;
+        if (!readNumber(length)) return sys::Error{error_};
         const size_t at = pos_;
         if (!skip(length)) return fail("a meta event " + hex(type) + " longer than its track");
         if (type == 0x2F) {
@@ -70,7 +70,7 @@ class TrackWalker {
         }
       } else if (status == 0xF0 || status == 0xF7) {
         uint32_t length = 0;
-        if (!readNumber(length)) return error_;
+        if (!readNumber(length)) return sys::Error{error_};
         if (!skip(length)) return fail("a sysex event longer than its track");
       } else {
         return fail("an unexpected status byte " + hex(status));
@@ -108,7 +108,7 @@ class TrackWalker {
   std::string where() const {
     return "track " + std::to_string(index_ + 1) + ", offset " + std::to_string(fileOffset_ + pos_) + ": ";
   }
-  std::string fail(const std::string& what) { return where() + what; }
+  sys::Error fail(const std::string& what) const { return sys::Error{where() + what}; }
 
   const unsigned char* data_;
   size_t size_;
@@ -120,19 +120,18 @@ class TrackWalker {
 
 // Milliseconds from tick 0 to the given tick, following the tempo map of all
 // tracks. SMPTE time has a fixed tick length and ignores tempo events.
-std::string ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos, int64_t& ms) {
+sys::Result<int64_t> ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos) {
   const int division = info.division;
   if (division & 0x8000) {
     const int fps = -static_cast<int8_t>(division >> 8);
     const int ticksPerFrame = division & 0xFF;
     if (fps != 24 && fps != 25 && fps != 29 && fps != 30)
-      return "an SMPTE division of " + std::to_string(fps) + " frames per second";
-    if (ticksPerFrame == 0) return "an SMPTE division of 0 ticks per frame";
+      return sys::Error{"an SMPTE division of " + std::to_string(fps) + " frames per second"};
+    if (ticksPerFrame == 0) return sys::Error{"an SMPTE division of 0 ticks per frame"};
     const double framesPerSecond = fps == 29 ? 29.97 : fps;
-    ms = std::llround(static_cast<double>(info.lastTick) * 1000.0 / (framesPerSecond * ticksPerFrame));
-    return {};
+    return std::llround(static_cast<double>(info.lastTick) * 1000.0 / (framesPerSecond * ticksPerFrame));
   }
-  if (division == 0) return "a division of 0 ticks per quarter note";
+  if (division == 0) return sys::Error{"a division of 0 ticks per quarter note"};
 
   std::stable_sort(tempos.begin(), tempos.end(),
                    [](const TempoChange& a, const TempoChange& b) { return a.tick < b.tick; });
@@ -146,19 +145,14 @@ std::string ticksToMs(const MidiInfo& info, std::vector<TempoChange> tempos, int
     tempo = change.usPerQuarter;
   }
   us += static_cast<double>(info.lastTick - tick) * tempo / division;
-  ms = std::llround(us / 1000.0);
-  return {};
+  return std::llround(us / 1000.0);
 }
 
 }  // namespace
 
-MidiResult readMidiInfo(std::string_view bytes) {
-  MidiResult result;
-  MidiInfo& info = result.info;
-  auto fail = [&](std::string why) {
-    result.error = std::move(why);
-    return result;
-  };
+sys::Result<MidiInfo> readMidiInfo(std::string_view bytes) {
+  MidiInfo info;
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
 
   if (bytes.size() >= 12 && bytes.substr(0, 4) == "RIFF" && bytes.substr(8, 4) == "RMID") {
     bytes = plainSmf(bytes);
@@ -189,15 +183,17 @@ MidiResult readMidiInfo(std::string_view bytes) {
                   std::to_string(pos) + " reaches past the end of the file");
     if (isTrack) {
       TrackWalker walker(bytes.substr(pos + 8, size), pos + 8, track);
-      if (std::string why = walker.walk(tempos); !why.empty()) return fail(why);
+      if (const sys::Result<void> walked = walker.walk(tempos); !walked) return walked.error();
       info.lastTick = std::max(info.lastTick, walker.lastTick);
       ++track;
     }
     pos += 8 + uint64_t{size};
   }
   info.tempoChanges = static_cast<int>(tempos.size());
-  if (std::string why = ticksToMs(info, std::move(tempos), info.lengthMs); !why.empty()) return fail(why);
-  return result;
+  const sys::Result<int64_t> ms = ticksToMs(info, std::move(tempos));
+  if (!ms) return ms.error();
+  info.lengthMs = *ms;
+  return info;
 }
 
 }  // namespace media

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "sys/Result.h"
+
 namespace media {
 
 // What the events of a Standard MIDI File add up to.
@@ -15,18 +17,12 @@ struct MidiInfo {
   int64_t lengthMs = 0;
 };
 
-struct MidiResult {
-  MidiInfo info;
-  std::string error;  // empty on success
-  bool ok() const { return error.empty(); }
-};
-
 // Parses a Standard MIDI File (format 0 or 1, optionally wrapped in a RIFF
 // RMID file): every track's events with running status, meta and sysex
 // events, and the tempo changes of all tracks applied in tick order. The
 // length is the time of the last event. Malformed files are rejected with a
 // message that says what is wrong and where; nothing is read outside the
 // given bytes.
-MidiResult readMidiInfo(std::string_view bytes);
+sys::Result<MidiInfo> readMidiInfo(std::string_view bytes);
 
 }  // namespace media

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -22,13 +23,21 @@ std::string be(uint32_t v, int bytes) {
   return s;
 }
 
+// A tick count worked out in floating point. A time the piece never reaches
+// (a tempo of 0 stops its clock; a position far past its end) comes out
+// infinite or beyond 64 bits: it lies after every event.
+uint64_t wholeTicks(double ticks) {
+  if (!(ticks < 18446744073709549568.0)) return std::numeric_limits<uint64_t>::max();
+  return ticks > 0 ? static_cast<uint64_t>(std::ceil(ticks)) : 0;
+}
+
 // The first tick at or after the given time.
 uint64_t tickAt(int64_t ms, const MidiSong& song) {
   const int division = song.division;
   if (division & 0x8000) {
     const int fps = -static_cast<int8_t>(division >> 8);
     const double framesPerSecond = fps == 29 ? 29.97 : fps;
-    return static_cast<uint64_t>(std::ceil(ms * framesPerSecond * (division & 0xFF) / 1000.0));
+    return wholeTicks(static_cast<double>(ms) * framesPerSecond * (division & 0xFF) / 1000.0);
   }
   const double target = static_cast<double>(ms) * 1000.0;
   double us = 0;
@@ -41,8 +50,10 @@ uint64_t tickAt(int64_t ms, const MidiSong& song) {
     tick = change.tick;
     tempo = change.usPerQuarter;
   }
+  if (target <= us) return tick;
   // A hair of tolerance keeps an event that lies exactly on the position.
-  return tick + static_cast<uint64_t>(std::ceil((target - us) * division / tempo - 1e-6));
+  const uint64_t more = wholeTicks((target - us) * division / tempo - 1e-6);
+  return more > std::numeric_limits<uint64_t>::max() - tick ? std::numeric_limits<uint64_t>::max() : tick + more;
 }
 
 bool isNoteOn(const MidiEvent& e) {
@@ -118,17 +129,15 @@ std::string cutTrack(const MidiTrack& track, uint64_t cut) {
 
 }  // namespace
 
-MidiCut midiFrom(std::string_view file, int64_t fromMs) {
-  std::string error;
-  const std::optional<MidiSong> song = readMidiSong(file, &error);
-  if (!song) return {{}, error};
+sys::Result<std::string> midiFrom(std::string_view file, int64_t fromMs) {
+  const sys::Result<MidiSong> song = readMidiSong(file);
+  if (!song) return song.error();
   const uint64_t cut = tickAt(std::max<int64_t>(0, fromMs), *song);
-  MidiCut result;
-  result.smf = "MThd" + be(6, 4) + be(static_cast<uint32_t>(song->format), 2) +
-               be(static_cast<uint32_t>(song->tracks.size()), 2) +
-               be(static_cast<uint32_t>(song->division), 2);
-  for (const MidiTrack& track : song->tracks) result.smf += cutTrack(track, cut);
-  return result;
+  std::string smf = "MThd" + be(6, 4) + be(static_cast<uint32_t>(song->format), 2) +
+                    be(static_cast<uint32_t>(song->tracks.size()), 2) +
+                    be(static_cast<uint32_t>(song->division), 2);
+  for (const MidiTrack& track : song->tracks) smf += cutTrack(track, cut);
+  return smf;
 }
 
 }  // namespace media

@@ -4,14 +4,9 @@
 #include <string_view>
 
 #include "media/MidiSong.h"
+#include "sys/Result.h"
 
 namespace media {
-
-struct MidiCut {
-  std::string smf;    // a Standard MIDI File
-  std::string error;  // empty on success
-  bool ok() const { return error.empty(); }
-};
 
 // FluidSynth as SDL_mixer 2.6 drives it cannot seek, so a MIDI piece that is
 // to play from a position is played from a copy that starts there: every
@@ -21,7 +16,8 @@ struct MidiCut {
 // position are struck again at the start; later events keep their times,
 // shifted. The tempo map of all tracks decides where the position falls.
 // Accepts format 0 and 1 files, plain or wrapped in RIFF RMID (the copy is
-// plain); malformed input is an error, never read past its end.
-MidiCut midiFrom(std::string_view file, int64_t fromMs);
+// plain); malformed input is an error, never read past its end. The copy is
+// a Standard MIDI File.
+sys::Result<std::string> midiFrom(std::string_view file, int64_t fromMs);
 
 }  // namespace media

@@ -2,16 +2,14 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 #include "media/MidiSong.h"
 
 namespace media {
 
-SequenceResult sequenceMidi(std::string_view file, int sampleRate) {
-  std::string error;
-  const std::optional<MidiSong> song = readMidiSong(file, &error);
-  if (!song) return {nullptr, error};
+sys::Result<std::shared_ptr<const MidiSequence>> sequenceMidi(std::string_view file, int sampleRate) {
+  const sys::Result<MidiSong> song = readMidiSong(file);
+  if (!song) return song.error();
 
   struct Due {
     uint64_t tick;
@@ -30,7 +28,7 @@ SequenceResult sequenceMidi(std::string_view file, int sampleRate) {
     const double seconds = song->microsecondsAt(d.tick) / 1e6;
     sequence->cues.push_back({static_cast<uint64_t>(std::llround(seconds * sampleRate)), d.event->bytes});
   }
-  return {std::move(sequence), {}};
+  return std::shared_ptr<const MidiSequence>(std::move(sequence));
 }
 
 }  // namespace media

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "sys/Result.h"
+
 namespace media {
 
 // One message for the synthesizer (a channel message or a system-exclusive
@@ -21,14 +23,8 @@ struct MidiSequence {
   std::vector<MidiCue> cues;
 };
 
-struct SequenceResult {
-  std::shared_ptr<const MidiSequence> sequence;
-  std::string error;
-  bool ok() const { return sequence != nullptr; }
-};
-
 // Reads a Standard MIDI File (plain or RMID) into a sequence at the given
 // sample rate; a malformed file is an error, never read past its end.
-SequenceResult sequenceMidi(std::string_view file, int sampleRate);
+sys::Result<std::shared_ptr<const MidiSequence>> sequenceMidi(std::string_view file, int sampleRate);
 
 }  // namespace media

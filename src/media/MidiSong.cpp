@@ -11,17 +11,17 @@ class TrackReader {
  public:
   explicit TrackReader(std::string_view chunk) : data_(chunk) {}
 
-  std::string read(MidiTrack& track, std::vector<MidiTempo>& tempos) {
+  sys::Result<void> read(MidiTrack& track, std::vector<MidiTempo>& tempos) {
     uint64_t tick = 0;
     unsigned running = 0;
     while (pos_ < data_.size()) {
       uint32_t delta = 0;
-      if (!number(delta)) return "a truncated event time";
+      if (!number(delta)) return sys::Error{"a truncated event time"};
       tick += delta;
-      if (pos_ >= data_.size()) return "an event time without an event";
+      if (pos_ >= data_.size()) return sys::Error{"an event time without an event"};
       unsigned status = byte(pos_);
       if (status < 0x80) {
-        if (running == 0) return "a data byte without a running status";
+        if (running == 0) return sys::Error{"a data byte without a running status"};
         status = running;
       } else {
         ++pos_;
@@ -30,20 +30,21 @@ class TrackReader {
       if (status < 0xF0) {
         running = status;
         const unsigned kind = status & 0xF0;
-        if (!take(kind == 0xC0 || kind == 0xD0 ? 1 : 2, event.bytes)) return "a truncated channel event";
+        if (!take(kind == 0xC0 || kind == 0xD0 ? 1 : 2, event.bytes))
+          return sys::Error{"a truncated channel event"};
       } else if (status == 0xFF) {
-        if (pos_ >= data_.size()) return "a truncated meta event";
+        if (pos_ >= data_.size()) return sys::Error{"a truncated meta event"};
         const unsigned type = byte(pos_);
         event.bytes += data_[pos_++];
-        if (!sized(event.bytes)) return "a meta event longer than its track";
+        if (!sized(event.bytes)) return sys::Error{"a meta event longer than its track"};
         if (type == 0x2F) break;
         if (type == 0x51 && event.bytes.size() == 6)
           tempos.push_back({tick, (byteOf(event.bytes, 3) << 16) | (byteOf(event.bytes, 4) << 8) |
                                       byteOf(event.bytes, 5)});
       } else if (status == 0xF0 || status == 0xF7) {
-        if (!sized(event.bytes)) return "a sysex event longer than its track";
+        if (!sized(event.bytes)) return sys::Error{"a sysex event longer than its track"};
       } else {
-        return "an unexpected status byte";
+        return sys::Error{"an unexpected status byte"};
       }
       track.events.push_back(std::move(event));
     }
@@ -99,11 +100,8 @@ std::string_view plainSmf(std::string_view file) {
   return {};
 }
 
-std::optional<MidiSong> readMidiSong(std::string_view file, std::string* error) {
-  auto fail = [&](std::string why) -> std::optional<MidiSong> {
-    if (error) *error = std::move(why);
-    return std::nullopt;
-  };
+sys::Result<MidiSong> readMidiSong(std::string_view file) {
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
   const std::string_view smf = plainSmf(file);
   const auto* p = reinterpret_cast<const unsigned char*>(smf.data());
   if (smf.size() < 14 || smf.substr(0, 4) != "MThd") return fail("not a MIDI file");
@@ -123,9 +121,9 @@ std::optional<MidiSong> readMidiSong(std::string_view file, std::string* error) 
     if (size > smf.size() - pos - 8) return fail("a MIDI chunk reaches past the end of the file");
     if (smf.compare(pos, 4, "MTrk") == 0) {
       song.tracks.emplace_back();
-      if (std::string why = TrackReader(smf.substr(pos + 8, size)).read(song.tracks.back(), song.tempos);
-          !why.empty())
-        return fail("track " + std::to_string(song.tracks.size()) + ": " + why);
+      TrackReader reader(smf.substr(pos + 8, size));
+      if (const sys::Result<void> read = reader.read(song.tracks.back(), song.tempos); !read)
+        return fail("track " + std::to_string(song.tracks.size()) + ": " + read.error().message);
     }
     pos += 8 + uint64_t{size};
   }

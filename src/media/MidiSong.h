@@ -1,9 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "sys/Result.h"
 
 namespace media {
 
@@ -40,8 +41,8 @@ struct MidiSong {
 constexpr uint32_t kDefaultMidiTempo = 500000;  // microseconds per quarter: 120 bpm
 
 // Reads a plain SMF or one wrapped in RIFF RMID. Malformed input is an
-// error in *error, never read past its end.
-std::optional<MidiSong> readMidiSong(std::string_view file, std::string* error);
+// error, never read past its end.
+sys::Result<MidiSong> readMidiSong(std::string_view file);
 
 // The SMF inside a RIFF RMID file (a view without data when the file has no
 // complete 'data' chunk), or the bytes as they are.

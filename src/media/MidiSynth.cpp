@@ -19,34 +19,27 @@ bool readLength(std::string_view bytes, size_t& pos, uint32_t& value) {
 
 }  // namespace
 
-MidiSynth::MidiSynth(const std::string& soundFont, int sampleRate, double gain) {
+sys::Result<std::unique_ptr<MidiSynth>> MidiSynth::load(const std::string& soundFont, int sampleRate,
+                                                        double gain) {
   // The game reports what fails in its own words; FluidSynth's chatter on
   // stderr would only repeat or confuse it.
   for (int level : {FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
     fluid_set_log_function(level, nullptr, nullptr);
-  if (access(soundFont.c_str(), R_OK) != 0) {
-    error_ = "the sound font " + soundFont + " is missing";
-    return;
-  }
-  settings_ = new_fluid_settings();
-  if (!settings_) {
-    error_ = "FluidSynth cannot start";
-    return;
-  }
-  fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
-  fluid_settings_setnum(settings_, "synth.gain", gain);
-  fluid_settings_setint(settings_, "synth.lock-memory", 0);  // mlock needs privileges a player lacks
-  fluid_synth_t* synth = new_fluid_synth(settings_);
-  if (!synth) {
-    error_ = "FluidSynth cannot start";
-    return;
-  }
+  if (access(soundFont.c_str(), R_OK) != 0) return sys::Error{"the sound font " + soundFont + " is missing"};
+  std::unique_ptr<MidiSynth> s(new MidiSynth);
+  s->settings_ = new_fluid_settings();
+  if (!s->settings_) return sys::Error{"FluidSynth cannot start"};
+  fluid_settings_setnum(s->settings_, "synth.sample-rate", sampleRate);
+  fluid_settings_setnum(s->settings_, "synth.gain", gain);
+  fluid_settings_setint(s->settings_, "synth.lock-memory", 0);  // mlock needs privileges a player lacks
+  fluid_synth_t* synth = new_fluid_synth(s->settings_);
+  if (!synth) return sys::Error{"FluidSynth cannot start"};
   if (fluid_synth_sfload(synth, soundFont.c_str(), 1) == FLUID_FAILED) {
     delete_fluid_synth(synth);
-    error_ = "the sound font " + soundFont + " cannot be read";
-    return;
+    return sys::Error{"the sound font " + soundFont + " cannot be read"};
   }
-  synth_ = synth;
+  s->synth_ = synth;
+  return s;
 }
 
 MidiSynth::~MidiSynth() {

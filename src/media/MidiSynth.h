@@ -1,6 +1,9 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "sys/Result.h"
 
 struct _fluid_hashtable_t;
 struct _fluid_synth_t;
@@ -13,14 +16,13 @@ namespace media {
 // caller decides when (MusicStream does both on the audio thread).
 class MidiSynth {
  public:
-  // gain: FluidSynth's master gain (its own default is 0.2).
-  MidiSynth(const std::string& soundFont, int sampleRate, double gain);
+  // gain: FluidSynth's master gain (its own default is 0.2). An error says
+  // why there is no synthesizer (a missing or unreadable sound font).
+  static sys::Result<std::unique_ptr<MidiSynth>> load(const std::string& soundFont, int sampleRate,
+                                                      double gain);
   ~MidiSynth();
   MidiSynth(const MidiSynth&) = delete;
   MidiSynth& operator=(const MidiSynth&) = delete;
-
-  bool ok() const { return synth_ != nullptr; }
-  const std::string& error() const { return error_; }
 
   // One channel or system-exclusive message as a MIDI file holds it;
   // anything else is ignored.
@@ -32,9 +34,10 @@ class MidiSynth {
   void render(float* stereo, int frames);
 
  private:
+  MidiSynth() = default;
+
   _fluid_hashtable_t* settings_ = nullptr;
   _fluid_synth_t* synth_ = nullptr;
-  std::string error_;
 };
 
 }  // namespace media

@@ -64,12 +64,12 @@ void MixerAudio::startMusic(const std::string& soundFont, bool sixteenBitSamples
     midiError_ = "no MIDI: the sound device does not take 16-bit samples";
     return;
   }
-  synth_ = std::make_unique<MidiSynth>(soundFont, frequency_, kMusicGain);
-  if (!synth_->ok()) {
-    midiError_ = synth_->error();
-    synth_.reset();
+  sys::Result<std::unique_ptr<MidiSynth>> synth = MidiSynth::load(soundFont, frequency_, kMusicGain);
+  if (!synth) {
+    midiError_ = synth.error().message;
     return;
   }
+  synth_ = std::move(synth).value();
   music_ = std::make_unique<MusicStream>(*synth_, frequency_, channels_);
 }
 

@@ -16,15 +16,15 @@ MixerMusicPlayer::~MixerMusicPlayer() {
   unload();
 }
 
-void MixerMusicPlayer::load(const std::string& path) {
-  if (!audio_.midiReady()) throw MediaError("cannot play " + FileName + ": " + audio_.midiError());
-  std::string error;
-  const auto bytes = sys::readFile(path, &error, kMaxMidiBytes);
-  if (!bytes) throw MediaError("cannot open " + FileName + ": " + error);
-  SequenceResult piece = sequenceMidi(*bytes, audio_.frequency());
-  if (!piece.ok()) throw MediaError("cannot play " + FileName + ": " + piece.error);
-  smf_ = *bytes;
-  sequence_ = std::move(piece.sequence);
+sys::Result<void> MixerMusicPlayer::load(const std::string& path) {
+  if (!audio_.midiReady()) return sys::Error{"cannot play " + FileName + ": " + audio_.midiError()};
+  sys::Result<std::string> bytes = sys::readFile(path, kMaxMidiBytes);
+  if (!bytes) return sys::Error{"cannot open " + FileName + ": " + bytes.error().message};
+  sys::Result<std::shared_ptr<const MidiSequence>> piece = sequenceMidi(*bytes, audio_.frequency());
+  if (!piece) return sys::Error{"cannot play " + FileName + ": " + piece.error().message};
+  smf_ = std::move(bytes).value();
+  sequence_ = std::move(piece).value();
+  return {};
 }
 
 void MixerMusicPlayer::unload() {
@@ -38,11 +38,12 @@ void MixerMusicPlayer::start(int64_t fromMs) {
   if (fromMs > 0) {
     // The file was checked on open; should the cut still fail, the time
     // line plays on in silence.
-    const MidiCut cut = midiFrom(smf_, fromMs);
-    if (!cut.ok()) return;
-    sequence = sequenceMidi(cut.smf, audio_.frequency()).sequence;
+    const sys::Result<std::string> cut = midiFrom(smf_, fromMs);
+    if (!cut) return;
+    sys::Result<std::shared_ptr<const MidiSequence>> piece = sequenceMidi(*cut, audio_.frequency());
+    if (!piece) return;
+    sequence = std::move(piece).value();
   }
-  if (!sequence) return;
   audio_.music().play(std::move(sequence));
   started_ = true;
 }

@@ -21,7 +21,7 @@ class MixerMusicPlayer final : public DevicePlayer {
   ~MixerMusicPlayer() override;
 
  protected:
-  void load(const std::string& path) override;
+  sys::Result<void> load(const std::string& path) override;
   void unload() override;
   void start(int64_t fromMs) override;
   void halt() override;

@@ -16,20 +16,17 @@ MixerWavePlayer::~MixerWavePlayer() {
   voice_.unload();
 }
 
-void MixerWavePlayer::load(const std::string& path) {
+sys::Result<void> MixerWavePlayer::load(const std::string& path) {
   // SDL would open a named pipe and wait for a writer; it reads our checked
   // descriptor instead.
-  std::string error;
-  const int fd = sys::openRegularFile(path, &error);
-  if (fd < 0) {
-    SDL_SetError("%s", error.c_str());
-    return voice_.load(nullptr, FileName);
-  }
+  const sys::Result<int> opened = sys::openRegularFile(path);
+  if (!opened) return sys::Error{"cannot open " + FileName + ": " + opened.error().message};
+  const int fd = *opened;
   FILE* file = ::fdopen(fd, "rb");
   SDL_RWops* source = file ? SDL_RWFromFP(file, SDL_TRUE) : nullptr;
   if (!source && file) std::fclose(file);
   if (!source && !file) ::close(fd);
-  voice_.load(source, FileName);
+  return voice_.load(source, FileName);
 }
 
 void MixerWavePlayer::start(int64_t fromMs) {

@@ -19,7 +19,7 @@ class MixerWavePlayer final : public DevicePlayer {
   ~MixerWavePlayer() override;
 
  protected:
-  void load(const std::string& path) override;
+  sys::Result<void> load(const std::string& path) override;
   void unload() override { voice_.unload(); }
   void start(int64_t fromMs) override;
   void halt() override;

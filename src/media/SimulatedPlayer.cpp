@@ -7,16 +7,17 @@
 
 namespace media {
 
-void SimulatedPlayer::Open() {
+sys::Result<void> SimulatedPlayer::tryOpen() {
   // A device lets go of its old file first, so a failed open leaves the
   // player closed rather than still holding the previous file.
   Close();
-  const LengthResult r = mediaLength(sys::resolvePath(FileName));
-  if (!r.ok()) throw MediaError("cannot open " + FileName + ": " + r.error);
+  const sys::Result<int64_t> length = mediaLength(sys::resolvePath(FileName));
+  if (!length) return sys::Error{"cannot open " + FileName + ": " + length.error().message};
   open_ = true;
-  length_ = r.ms;
+  length_ = *length;
   position_ = 0;
   mode_ = Mode::Stopped;
+  return {};
 }
 
 void SimulatedPlayer::Close() {

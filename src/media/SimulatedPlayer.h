@@ -10,7 +10,7 @@ class SimulatedPlayer final : public MediaPlayer {
  public:
   explicit SimulatedPlayer(const sys::Clock& clock) : clock_(clock) {}
 
-  void Open() override;
+  sys::Result<void> tryOpen() override;
   void Close() override;
   void Play() override;
   void Stop() override;

@@ -3,8 +3,6 @@
 #include <cmath>
 #include <utility>
 
-#include "media/MediaPlayer.h"
-
 extern "C" {
 #include <libswscale/swscale.h>
 }
@@ -18,17 +16,21 @@ constexpr int kMaxSide = 8192;
 
 }  // namespace
 
-VideoDecoder::VideoDecoder(const std::string& path, const std::string& what) {
-  std::string error;
-  stream_ = FfmpegStream::open(path, AVMEDIA_TYPE_VIDEO, error);
-  if (!stream_) throw MediaError("cannot play " + what + ": " + error);
-  if (width() <= 0 || height() <= 0 || width() > kMaxSide || height() > kMaxSide)
-    throw MediaError("cannot play " + what + ": a video of " + std::to_string(width()) + " x " +
-                     std::to_string(height()) + " pixels");
-  current_ = av_frame_alloc();
-  pending_ = av_frame_alloc();
-  if (!current_ || !pending_) throw MediaError("cannot play " + what + ": out of memory");
+sys::Result<std::unique_ptr<VideoDecoder>> VideoDecoder::open(const std::string& path,
+                                                              const std::string& what) {
+  const auto fail = [&](const std::string& why) { return sys::Error{"cannot play " + what + ": " + why}; };
+  sys::Result<std::unique_ptr<FfmpegStream>> stream = FfmpegStream::open(path, AVMEDIA_TYPE_VIDEO);
+  if (!stream) return fail(stream.error().message);
+  std::unique_ptr<VideoDecoder> decoder(new VideoDecoder(std::move(stream).value()));
+  const int w = decoder->width(), h = decoder->height();
+  if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide)
+    return fail("a video of " + std::to_string(w) + " x " + std::to_string(h) + " pixels");
+  if (!decoder->current_ || !decoder->pending_) return fail("out of memory");
+  return decoder;
 }
+
+VideoDecoder::VideoDecoder(std::unique_ptr<FfmpegStream> stream)
+    : stream_(std::move(stream)), current_(av_frame_alloc()), pending_(av_frame_alloc()) {}
 
 VideoDecoder::~VideoDecoder() {
   av_frame_free(&current_);

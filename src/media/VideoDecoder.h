@@ -5,6 +5,7 @@
 
 #include "gfx/Bitmap.h"
 #include "media/FfmpegStream.h"
+#include "sys/Result.h"
 
 struct SwsContext;
 
@@ -16,8 +17,8 @@ namespace media {
 // asked for.
 class VideoDecoder {
  public:
-  // Throws MediaError naming `what` when the file has no decodable video.
-  VideoDecoder(const std::string& path, const std::string& what);
+  // An error names `what` when the file has no decodable video.
+  static sys::Result<std::unique_ptr<VideoDecoder>> open(const std::string& path, const std::string& what);
   ~VideoDecoder();
   VideoDecoder(const VideoDecoder&) = delete;
   VideoDecoder& operator=(const VideoDecoder&) = delete;
@@ -35,6 +36,7 @@ class VideoDecoder {
   int64_t frameMs() const { return currentMs_; }
 
  private:
+  explicit VideoDecoder(std::unique_ptr<FfmpegStream> stream);
   bool decodePending();
   void rewind(int64_t ms);
 

@@ -72,13 +72,13 @@ bool knownFormat(int format) {
 
 }  // namespace
 
-VideoSoundResult decodeVideoSound(const std::string& path, int64_t maxMs) {
-  std::string error;
-  const auto stream = FfmpegStream::open(path, AVMEDIA_TYPE_AUDIO, error);
-  if (!stream) return {{}, error};
+sys::Result<std::string> decodeVideoSound(const std::string& path, int64_t maxMs) {
+  const sys::Result<std::unique_ptr<FfmpegStream>> opened = FfmpegStream::open(path, AVMEDIA_TYPE_AUDIO);
+  if (!opened) return opened.error();
+  FfmpegStream* const stream = opened->get();
   const int rate = stream->codec()->sample_rate;
   const int channels = stream->codec()->ch_layout.nb_channels;
-  if (rate <= 0 || channels <= 0 || channels > kMaxChannels) return {{}, "an unusual sound track"};
+  if (rate <= 0 || channels <= 0 || channels > kMaxChannels) return sys::Error{"an unusual sound track"};
 
   const int64_t maxFrames = maxMs * rate / 1000;
   std::string samples;
@@ -97,8 +97,8 @@ VideoSoundResult decodeVideoSound(const std::string& path, int64_t maxMs) {
       }
     frames += count;
   }
-  if (samples.empty()) return {{}, "a sound track without samples"};
-  return {wavFile(samples, rate, channels), {}};
+  if (samples.empty()) return sys::Error{"a sound track without samples"};
+  return wavFile(samples, rate, channels);
 }
 
 }  // namespace media

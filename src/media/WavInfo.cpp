@@ -19,10 +19,10 @@ bool isId(const unsigned char* p, const char* id) {
 
 // The 'fmt ' chunk: the fixed 16 bytes, and for the extensible format the
 // format tag hidden in the first two bytes of its sub-format GUID.
-std::string readFormat(const ByteSource& source, uint64_t at, uint32_t size, WavInfo& info) {
-  if (size < 16) return "the 'fmt ' chunk is too short (" + std::to_string(size) + " bytes)";
+sys::Result<void> readFormat(const ByteSource& source, uint64_t at, uint32_t size, WavInfo& info) {
+  if (size < 16) return sys::Error{"the 'fmt ' chunk is too short (" + std::to_string(size) + " bytes)"};
   unsigned char f[26] = {};
-  if (!source.read(at, f, 16)) return "cannot read the 'fmt ' chunk";
+  if (!source.read(at, f, 16)) return sys::Error{"cannot read the 'fmt ' chunk"};
   info.formatTag = le16(f);
   info.channels = le16(f + 2);
   info.sampleRate = le32(f + 4);
@@ -43,13 +43,9 @@ int64_t roundedMs(uint64_t units, uint64_t perSecond) {
 
 }  // namespace
 
-WavResult readWavInfo(const ByteSource& source) {
-  WavResult result;
-  WavInfo& info = result.info;
-  auto fail = [&](std::string why) {
-    result.error = std::move(why);
-    return result;
-  };
+sys::Result<WavInfo> readWavInfo(const ByteSource& source) {
+  WavInfo info;
+  auto fail = [](std::string why) { return sys::Error{std::move(why)}; };
 
   const uint64_t fileSize = source.size();
   unsigned char head[12];
@@ -72,7 +68,8 @@ WavResult readWavInfo(const ByteSource& source) {
       return fail("chunk " + chunkName(chunk) + " at offset " + std::to_string(pos) +
                   " reaches past the end of the file");
     if (isId(chunk, "fmt ") && !haveFormat) {
-      if (std::string why = readFormat(source, body, size, info); !why.empty()) return fail(why);
+      if (const sys::Result<void> format = readFormat(source, body, size, info); !format)
+        return format.error();
       haveFormat = true;
     } else if (isId(chunk, "data") && !haveData) {
       info.dataBytes = size;
@@ -93,7 +90,7 @@ WavResult readWavInfo(const ByteSource& source) {
     info.lengthMs = roundedMs(info.factSamples, info.sampleRate);
   else
     info.lengthMs = roundedMs(info.dataBytes, info.byteRate);
-  return result;
+  return info;
 }
 
 }  // namespace media

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "media/ByteSource.h"
+#include "sys/Result.h"
 
 namespace media {
 
@@ -19,18 +20,12 @@ struct WavInfo {
   int64_t lengthMs = 0;
 };
 
-struct WavResult {
-  WavInfo info;
-  std::string error;  // empty on success
-  bool ok() const { return error.empty(); }
-};
-
 // Walks the chunks of a RIFF WAVE file: 'fmt ' and 'data' are required, other
 // chunks are skipped, odd-sized chunks are followed by a pad byte (which may be
 // missing at the very end of the file). Sizes that reach past the file, a
 // byte rate of 0 and anything that is not RIFF WAVE are rejected. The length
 // is the data size divided by the byte rate; compressed formats with a
 // 'fact' chunk use its sample count instead.
-WavResult readWavInfo(const ByteSource& source);
+sys::Result<WavInfo> readWavInfo(const ByteSource& source);
 
 }  // namespace media

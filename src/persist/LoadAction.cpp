@@ -7,7 +7,6 @@
 #include "core/TForm3.h"
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
-#include "sys/DataPath.h"
 
 namespace game {
 namespace {
@@ -89,21 +88,13 @@ void TForm1::ladenClick() {
   // The file is checked before it replaces the save buffer: a file that is
   // no saved game, or one that would leave the player nowhere, is reported
   // and treated like a cancelled choice.
-  sys::TextList file;
-  if (const sys::IoResult r = file.loadFromFile(sys::resolvePath(path), savegame::kMaxFileBytes); !r.ok()) {
-    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" cannot be read: " + r.error);
-    return;
-  }
-  if (file.get(0) != savegame::kHeader) {
-    refuseSavedGame(*this, path, "ERROR! \"" + path + "\" is no Professor Kroxl savegame.");
-    return;
-  }
-  if (const std::string damage = savegame::damage(file.lines()); !damage.empty()) {
-    refuseSavedGame(*this, path, "ERROR! Savegame \"" + path + "\" is damaged: " + damage + ".");
+  sys::Result<std::vector<std::string>> file = savegame::readSavedGame(path);
+  if (!file) {
+    refuseSavedGame(*this, path, "ERROR! " + file.error().message);
     return;
   }
   sys::TextList& buffer = game.Form3->Memo2.Lines;
-  buffer.assign(file.lines());
+  buffer.assign(std::move(file).value());
 
   if (!acceptVersion(*this, buffer.get(1))) {
     Runner.setEnabled(true);

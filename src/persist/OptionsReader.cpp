@@ -75,7 +75,7 @@ void TForm10::zusammenstellenClick() {
     return;
   }
   if (auto r = options.saveToFile(sys::resolvePath(f1.programPath("\\optionsNT.pre"))); !r.ok())
-    f1.reportError("(!) Error: OptionsNT.pre could not be written: " + r.error);
+    f1.reportError("(!) Error: OptionsNT.pre could not be written: " + r.error().message);
 }
 
 }  // namespace game

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "state/Slot.h"
+#include "sys/Result.h"
 
 namespace media {
 class MediaPlayer;
@@ -52,11 +53,12 @@ std::optional<int> parseInt(const std::string& text);
 // The save-game lines of the running game, as the save buffer receives them.
 std::vector<std::string> compose(TForm1& f1);
 
-// Why the lines of a saved game cannot be loaded, or empty text when they
-// can: the room and the position, read as the load reads them, must be there
-// and be numbers. Without them the load would leave the player in the empty
-// loading room.
-std::string damage(const std::vector<std::string>& lines);
+// The lines of a saved game at a game path, checked before they may replace
+// the save buffer: the file starts with the header, and the room and the
+// position, read as the load reads them, are there and are numbers. Without
+// them the load would leave the player in the empty loading room. The error
+// is a sentence that names the file.
+sys::Result<std::vector<std::string>> readSavedGame(const std::string& gamePath);
 
 // Interprets the lines of the save buffer one by one, each line taken as a
 // key: restores variables and lists and queues the room change. Values that

@@ -158,15 +158,15 @@ std::string directory(TForm1& f1) {
 
 void writeThumbnail(TForm1& f1, const std::string& gamePath) {
   const std::string shotPath = f1.programPath("\\temp.bmp");
-  const gfx::BmpResult shot = gfx::loadBmp(shotPath);
+  const sys::Result<gfx::Bitmap> shot = gfx::loadBmp(shotPath);
   if (!shot.ok()) {
     f1.reportError("ERROR! Grafic-File not found: \"" + shotPath + "\"!");
     return;
   }
   gfx::Bitmap thumbnail(160, 100);
-  gfx::Canvas(thumbnail).copyRectSmooth(thumbnail.bounds(), *shot.bitmap, gfx::Rect::xywh(0, 0, 640, 400));
-  if (const sys::IoResult r = gfx::saveBmp(gamePath, thumbnail); !r.ok())
-    f1.reportError("ERROR! Cannot write \"" + gamePath + "\": " + r.error);
+  gfx::Canvas(thumbnail).copyRectSmooth(thumbnail.bounds(), *shot, gfx::Rect::xywh(0, 0, 640, 400));
+  if (const sys::Result<void> r = gfx::saveBmp(gamePath, thumbnail); !r.ok())
+    f1.reportError("ERROR! Cannot write \"" + gamePath + "\": " + r.error().message);
 }
 
 }  // namespace game::savegame

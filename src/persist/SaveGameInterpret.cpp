@@ -4,8 +4,10 @@
 #include "core/TForm1.h"
 #include "core/TForm13.h"
 #include "core/TForm3.h"
+#include "media/MediaLength.h"
 #include "persist/SaveGame.h"
 #include "state/TForm2.h"
+#include "sys/DataPath.h"
 
 namespace game::savegame {
 namespace {
@@ -48,7 +50,7 @@ class Interpreter {
       return;
     }
     if (key == "[midi:]") {
-      queue("play music", value);
+      if (playableMusic(value)) queue("play music", value);
       return;
     }
     for (const StoredVariable& v : storedVariables())
@@ -63,6 +65,21 @@ class Interpreter {
   void queue(const std::string& command, const std::string& operand) {
     f2_.Memo1.add(command);
     f2_.Memo1.add(operand);
+  }
+
+  // "play music" ends the game on a file the music player cannot open. A
+  // name with a wildcard passes its existence test (the size query honours
+  // wildcards), and so does a file that is no MIDI piece: such a name is
+  // reported and its music left out. A missing file or one outside the data
+  // root is the command's own business.
+  bool playableMusic(const std::string& name) {
+    const std::string path = f1_.dataPath(name);
+    const bool wildcard = name.find_first_of("*?") != std::string::npos;
+    if (!wildcard && (!sys::staysInside(name) || sys::fileSize(path) < 1 ||
+                      media::midiLength(sys::resolvePath(path)).ok()))
+      return true;
+    f1_.reportError("ERROR! Savegame: \"" + name + "\" after [midi:] is no music file, ignored.");
+    return false;
   }
 
   // The runner would end the game on an operand that is not a number, so
@@ -116,21 +133,6 @@ class Interpreter {
 };
 
 }  // namespace
-
-std::string damage(const std::vector<std::string>& lines) {
-  bool room = false, position = false;
-  // Every line is a key, as the load takes it, up to the last line.
-  for (size_t i = 0; i < lines.size() && lines[i] != kLastLine; ++i) {
-    const std::string& key = lines[i];
-    if (key != "[room:]" && key != "[position:]") continue;
-    const std::string value = i + 1 < lines.size() ? lines[i + 1] : "";
-    if (!parseInt(value)) return key + " \"" + value + "\" is not a number";
-    (key == "[room:]" ? room : position) = true;
-  }
-  if (!room) return "it names no room";
-  if (!position) return "it names no position";
-  return {};
-}
 
 void interpretBuffer(TForm1& f1) {
   Interpreter(f1).run();

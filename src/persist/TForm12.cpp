@@ -27,8 +27,8 @@ TForm12::TForm12(Game& g)
   Panel1.Caption.clear();
   Panel1.Color = gfx::clBlack;
   Image2.setBounds(0, 0, 640, 480);
-  gfx::BmpResult splash = gfx::decodeBmp(app::resource("screens/splash.bmp"));
-  if (splash.ok()) Image2.Picture = std::move(*splash.bitmap);
+  sys::Result<gfx::Bitmap> splash = gfx::decodeBmp(app::resource("screens/splash.bmp"));
+  if (splash.ok()) Image2.Picture = std::move(*splash);
   Button1.Visible = false;
 
   Image1.OnMouseMove = [this](ui::Shift, int x, int) { Image1MouseMove(x); };
@@ -49,8 +49,8 @@ void TForm12::Image1MouseMove(int x) {
   const int column = x < 258 ? 1 : x <= 450 ? 2 : 3;
   if (column == Image1.Tag) return;
   const std::string file = "\\graphic\\main\\" + std::to_string(column) + ".bmp";
-  const gfx::BmpResult picture = gfx::loadBmp(game.Form1->dataPath(file));
-  if (picture.ok()) Image1.canvas().draw(0, 0, *picture.bitmap);
+  const sys::Result<gfx::Bitmap> picture = gfx::loadBmp(game.Form1->dataPath(file));
+  if (picture.ok()) Image1.canvas().draw(0, 0, *picture);
   Image1.Tag = column;
   Button1.Caption = std::to_string(column);
 }
@@ -58,8 +58,8 @@ void TForm12::Image1MouseMove(int x) {
 void TForm12::Image1MouseDown() {
   switch (Image1.Tag) {
     case 1: {
-      const gfx::BmpResult arrow = gfx::loadBmp(game.Form1->dataPath("\\graphic\\main\\pfeil.bmp"));
-      if (arrow.ok()) Image1.canvas().draw(31, 149, *arrow.bitmap);
+      const sys::Result<gfx::Bitmap> arrow = gfx::loadBmp(game.Form1->dataPath("\\graphic\\main\\pfeil.bmp"));
+      if (arrow.ok()) Image1.canvas().draw(31, 149, *arrow);
       Height = 550;
       Button1.click();
       break;

@@ -37,8 +37,8 @@ TForm14::TForm14(Game& g)
   Font.Color = gfx::clWhite;
 
   Image1.setBounds(0, 0, 473, 297);
-  gfx::BmpResult background = gfx::decodeBmp(app::resource("screens/load.bmp"));
-  if (background.ok()) Image1.Picture = std::move(*background.bitmap);
+  sys::Result<gfx::Bitmap> background = gfx::decodeBmp(app::resource("screens/load.bmp"));
+  if (background.ok()) Image1.Picture = std::move(*background);
   FileListBox1.setBounds(24, 55, 211, 214);
   FileListBox1.Color = gfx::clBlack;
   FileListBox1.Font = Font;
@@ -72,8 +72,8 @@ void TForm14::FileListBox1Change() {
   Memo1.Lines.assign({path});
   // A saved game without a thumbnail leaves the last one on the picture.
   if (sys::fileExists(path + ".bmp")) {
-    const gfx::BmpResult thumbnail = gfx::loadBmp(path + ".bmp", kLargestThumbnail);
-    if (thumbnail.ok()) Image1.canvas().draw(279, 54, *thumbnail.bitmap);
+    const sys::Result<gfx::Bitmap> thumbnail = gfx::loadBmp(path + ".bmp", kLargestThumbnail);
+    if (thumbnail.ok()) Image1.canvas().draw(279, 54, *thumbnail);
   }
   SpeedButton1.Enabled = true;
 }

@@ -92,7 +92,8 @@ void TForm3::Button2Click() { Memo1.Lines.assign(game.Form2->Memo2.lines()); }
 void TForm3::Button3Click() {
   TForm1& f1 = *game.Form1;
   const std::string path = savegame::directory(f1) + "\\synchro zusammenfasssung.txt";
-  if (auto r = Memo3.Lines.saveToFile(sys::resolvePath(path)); !r.ok()) f1.reportError("ERROR! " + r.error);
+  if (auto r = Memo3.Lines.saveToFile(sys::resolvePath(path)); !r.ok())
+    f1.reportError("ERROR! " + r.error().message);
 }
 
 void TForm3::Memo3Change() { Button3.Caption = "Sätze speichern: " + std::to_string(Memo3.Lines.Count() - 2); }

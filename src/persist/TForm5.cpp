@@ -10,8 +10,8 @@ namespace game {
 namespace {
 
 void loadResource(ui::Image& image, const char* name) {
-  gfx::BmpResult picture = gfx::decodeBmp(app::resource(name));
-  if (picture.ok()) image.Picture = std::move(*picture.bitmap);
+  sys::Result<gfx::Bitmap> picture = gfx::decodeBmp(app::resource(name));
+  if (picture.ok()) image.Picture = std::move(*picture);
 }
 
 // Game speed 1 keeps the pace of the machines the game was made for, a timer

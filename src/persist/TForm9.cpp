@@ -26,8 +26,8 @@ TForm9::TForm9(Game& g)
   setClientSize(217, 148);
 
   Image1.setBounds(0, 0, 345, 257);
-  gfx::BmpResult background = gfx::decodeBmp(app::resource("screens/save.bmp"));
-  if (background.ok()) Image1.Picture = std::move(*background.bitmap);
+  sys::Result<gfx::Bitmap> background = gfx::decodeBmp(app::resource("screens/save.bmp"));
+  if (background.ok()) Image1.Picture = std::move(*background);
 
   Edit1.setBounds(25, 16, 160, 21);
   Edit1.BorderStyle = ui::TBorderStyle::None;
@@ -90,10 +90,10 @@ bool TForm9::save() {
   // has its own picture or none, never the picture of the game it replaced.
   const std::string thumbnail = sys::resolvePath(file + ".bmp");
   if (sys::removeFile(thumbnail)) sys::syncDirectory(sys::resolvePath(FileListBox1.Directory()));
-  if (const sys::IoResult r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
+  if (const sys::Result<void> r = game.Form3->Memo2.Lines.saveToFile(sys::resolvePath(file)); r.ok())
     savegame::writeThumbnail(f1, file + ".bmp");
   else
-    f1.reportError("ERROR! Savegame \"" + file + "\" cannot be written: " + r.error);
+    f1.reportError("ERROR! Savegame \"" + file + "\" cannot be written: " + r.error().message);
   // The main window takes the keys again once this screen is gone.
   f1.Enabled = true;
   Hide();

@@ -13,13 +13,22 @@
 #include "state/TForm2.h"
 
 namespace program {
+namespace {
+
+void dumpTo(game::Game& game, const std::string& dir) {
+  if (const sys::Result<void> written = game::writeDump(game, dir); !written)
+    std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", written.error().message.c_str());
+}
+
+}  // namespace
 
 int runHeadless(const Options& o, const Places& places) {
-  backend::ReplayScript script = backend::loadReplay(o.replay);
-  if (!script.ok()) {
-    std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), script.error.c_str());
+  sys::Result<backend::ReplayScript> loaded = backend::loadReplay(o.replay);
+  if (!loaded) {
+    std::fprintf(stderr, "kroxl: replay %s: %s\n", o.replay.c_str(), loaded.error().message.c_str());
     return 2;
   }
+  backend::ReplayScript script = std::move(loaded).value();
   // A recorded session brings the seed and display it started with; the
   // command line's options win.
   ui::DisplayInfo display = o.display;
@@ -37,18 +46,17 @@ int runHeadless(const Options& o, const Places& places) {
   game::Game game(platform, setup);
   auto dump = [&] {
     if (o.dump.empty()) return;
-    const std::string error = game::writeDump(game, o.dump);
-    if (!error.empty()) std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", error.c_str());
+    dumpTo(game, o.dump);
   };
   platform.onFinish = dump;
-  platform.isIdle = [&] { return game.Form2->Memo1.empty() && game.Form2->mode.Caption == "normal"; };
+  platform.isIdle = [&] { return game.Form2->Memo1.empty() && game.Form2->inMode(game::Mode::Normal); };
   platform.onScreenshot = [&](const std::string& name) {
     gfx::Bitmap screen;
     game.desktop.compose(screen);
     const std::string dir = o.dump.empty() ? "." : o.dump;
     std::filesystem::create_directories(dir);
     if (auto r = gfx::saveBmp(dir + "/" + name, screen); !r.ok())
-      std::fprintf(stderr, "kroxl: cannot write a screenshot: %s\n", r.error.c_str());
+      std::fprintf(stderr, "kroxl: cannot write a screenshot: %s\n", r.error().message.c_str());
   };
   game.run();
   // The game may have ended before the replay did.
@@ -98,8 +106,7 @@ int runWindow(const Options& o, const Places& places) {
   auto dump = [&] {
     if (o.dump.empty() || dumped) return;
     dumped = true;
-    const std::string error = game::writeDump(game, o.dump);
-    if (!error.empty()) std::fprintf(stderr, "kroxl: cannot write the dump: %s\n", error.c_str());
+    dumpTo(game, o.dump);
   };
   platform.onQuit = dump;
   game.run();

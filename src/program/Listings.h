@@ -8,4 +8,9 @@ namespace program {
 int listSpokenLines();
 int listTexts();
 
+// The commands, the story commands of "change", the speakers, the people one
+// talks with, the rooms with their hot-spot slots and the items, in the
+// format of docs/vocabulary.md. Returns the exit code.
+int listVocabulary();
+
 }  // namespace program

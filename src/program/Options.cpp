@@ -35,6 +35,8 @@ const char* kUsage =
     "  --depth BITS          colour depth of the pretended display (headless, default 32)\n"
     "  --spoken-lines        list every line the program itself can speak, one\n"
     "                        'Speaker: \"Text\"' a line (UTF-8), and exit\n"
+    "  --vocabulary          list the script commands, the story commands, the speakers,\n"
+    "                        people, rooms and items (see docs/vocabulary.md), and exit\n"
     "  --no-opener           pretend the desktop has no program to open documents (headless)\n"
     "  --soak SEED           play random input headless from the title screen on (see docs/reliability.md)\n"
     "  --ticks N             runner ticks of the soak (default 10000)\n"
@@ -71,6 +73,8 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.spokenLines = true;
     } else if (arg == "--headless") {
       o.headless = true;
+    } else if (arg == "--vocabulary") {
+      o.vocabulary = true;
     } else if (arg == "--list-texts") {
       o.listTexts = true;
     } else if (arg == "--no-opener") {

@@ -12,6 +12,7 @@ struct Options {
   bool headless = false;
   bool spokenLines = false;
   bool listTexts = false;  // for the data check: the texts that must fit their boxes
+  bool vocabulary = false;  // for the data check: the game's commands, rooms, items and people
   bool noOpener = false;
   bool version = false;
   std::string replay, dump;

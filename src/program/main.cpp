@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
   if (const int code = program::parseOptions(argc, argv, o)) return code < 0 ? 0 : code;
   if (o.spokenLines) return program::listSpokenLines();
   if (o.listTexts) return program::listTexts();
+  if (o.vocabulary) return program::listVocabulary();
   if (o.soak) return backend::runSoak(o.soakOptions);
   program::Places places;
   if (const std::string error = program::enterPlaces(o, places); !error.empty()) {

@@ -8,9 +8,6 @@
 namespace game {
 namespace {
 
-// The hover line's own colour: text of this colour cannot be seen on it.
-constexpr gfx::TColor kHelplineColor = 9724929;  // 1, 100, 148
-
 constexpr int kTopLevel = 15;
 
 // The text colour of fade levels 1 to 14, from the bar's blue towards white.
@@ -32,9 +29,9 @@ bool inside(const ui::Label& slot, int x, int y) {
 void TForm1::zoneMouseMove(int x, int y) {
   TForm2& f2 = *game.Form2;
   const std::string oldText = helpline.Caption;
-  const std::string prefix = f2.inventar.Tag != 0 ? "Benütze " + say.Hint + " mit " : "";
+  const std::string prefix = f2.inventar.Tag != 0 ? "Benütze " + heldItem() + " mit " : "";
   for (ui::Label* line : {&line1, &Line2, &Line3, &Line4}) line->Font.Color = gfx::clWhite;
-  f2.Label2.Tag = 0;
+  f2.setHotSpotUnderPointer(0);
 
   const auto slots = rooms::hotSpotSlots(*this);
   bool hit = false;
@@ -43,12 +40,12 @@ void TForm1::zoneMouseMove(int x, int y) {
     if (!inside(slot, x, y)) continue;
     hit = true;
     helpline.Caption = prefix + slot.Hint;
-    f2.Label2.Tag = i + 1;
-    schirm.Tag = slot.Left + slot.Width / 2;
+    f2.setHotSpotUnderPointer(i + 1);
+    setHoveredSpotCentre(slot.Left + slot.Width / 2);
   }
   if (!hit && helpline.Tag > 0) helpline.Caption = prefix;
 
-  if (f2.mode.Caption == "menu") menuHover(x, y);
+  if (f2.inMode(Mode::Menu)) menuHover(x, y);
   // The item has now been moved onto something: the click may use it.
   if (helpline.Caption != prefix && f2.inventar.Tag == 2) f2.inventar.Tag = 1;
 
@@ -83,7 +80,7 @@ void TForm1::helplineFadeStep() {
   }
   if (helpline.Tag < 0) {
     helpline.Tag = 0;
-    f2.effect.Color = kHelplineColor;
+    f2.effect.Color = TForm1::kHelplineColour;
   }
   // While a script runs the bar is black and stays unreadable.
   if (helpline.Color != gfx::clBlack) helpline.Font.Color = f2.effect.Color;
@@ -91,9 +88,9 @@ void TForm1::helplineFadeStep() {
 
 void TForm1::pointerShapeStep() {
   TForm2& f2 = *game.Form2;
-  if (f2.mode.Caption == "normal") {
+  if (f2.inMode(Mode::Normal)) {
     const bool itemInHand = f2.inventar.Tag != 0;
-    const bool overHotSpot = f2.Label2.Tag > 0;
+    const bool overHotSpot = f2.hotSpotUnderPointer() > 0;
     schirm.Cursor = itemInHand ? kInventar2 : kTarget;
     if (overHotSpot) schirm.Cursor = kObject;
     if (overHotSpot && itemInHand) schirm.Cursor = kInventar;

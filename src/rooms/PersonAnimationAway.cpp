@@ -2,6 +2,7 @@
 // the minigolf course, the gardener and the old woman outside, the waterfall.
 #include <string>
 
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "rooms/PersonAnimation.h"
 #include "state/TForm2.h"
@@ -82,19 +83,19 @@ void animateGrounds(AnimationStep& step) {
   if (step.byDay() && step.is("2")) step.cue("\\sound\\effects\\out2.wav");
   if (step.is("3")) step.cue("\\sound\\effects\\out3.wav");
   if (step.is("4")) step.cue("\\sound\\effects\\out4.wav");
-  if (room == -10001 && step.is("999")) step.cue("\\sound\\effects\\water.wav");
+  if (room == kRoomWaterfall && step.is("999")) step.cue("\\sound\\effects\\water.wav");
 
-  if (room == -10003 && s.taube.Tag == 0) {
+  if (room == kRoomPigeonGarden && s.taube.Tag == 0) {
     if (step.is("0")) step.overlay("\\graphic\\out2\\gartnereye1.bmp", 251, 130);
     if (step.is("1")) step.overlay("\\graphic\\out2\\gartnereye0.bmp", 251, 130);
-    if (s.mode.Caption == "normal") {
+    if (s.inMode(Mode::Normal)) {
       if (step.is("0")) step.overlay("\\graphic\\out2\\omaeye1.bmp", 340, 210);
       if (step.is("1a")) step.overlay("\\graphic\\out2\\omaeye0.bmp", 340, 210);
     }
   }
   // The waterfall follows the mouth counter, so it flows whatever the table
   // holds.
-  if (room == -10001 && step.byDay()) {
+  if (room == kRoomWaterfall && step.byDay()) {
     step.overlay(numbered("\\graphic\\out1\\wasserfall", step.mouth() + 1), 344, 262);
     step.overlay("\\graphic\\out1\\fluss.bmp", 344, 381);
   }

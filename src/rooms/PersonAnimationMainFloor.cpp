@@ -112,7 +112,7 @@ void animateLibrary(AnimationStep& step) {
       step.talking("Zweistein") ? numbered(dir + "red", step.mouth()) : dir + "red0.bmp";
   if (s.sonsti.Caption != "invisible") step.draw(mouth, 109, 210);
   // In a conversation he only talks; reading and drinking wait for its end.
-  if (s.mode.Caption == "dialog") return;
+  if (s.inMode(Mode::Dialog)) return;
   for (const LibraryFrame& row : kLibraryFrames) {
     if (!step.is(row.code) || !coffeeMatches(row.coffee, s.kaffee.Tag)) continue;
     if (row.picture) step.overlay(dir + row.picture, row.x, row.y);

@@ -2,6 +2,7 @@
 // is in its Tag and hands the game back to the runner. The steps keep their
 // order; scripts, save games and the protocol rely on it.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm5.h"
 #include "gfx/Bmp.h"
@@ -42,15 +43,15 @@ void resetHotSpots(TForm1& f1) {
 void drawBackground(TForm1& f1) {
   const std::string path = f1.dataPath(f1.Caption);
   if (sys::fileSize(path) <= 0) return;
-  gfx::BmpResult picture = gfx::loadBmp(path);
+  sys::Result<gfx::Bitmap> picture = gfx::loadBmp(path);
   if (!picture.ok()) {
-    rooms::reportUnreadablePicture(f1, path, picture.error);
+    rooms::reportUnreadablePicture(f1, path, picture.error().message);
     return;
   }
-  f1.schirm.canvas().draw(0, 0, *picture.bitmap);
+  f1.schirm.canvas().draw(0, 0, *picture);
   f1.backgraphic.Clear();
   f1.log(" + handle backgraphic");
-  f1.backgraphic.Add(*picture.bitmap);
+  f1.backgraphic.Add(*picture);
   f1.log(" + define variables");
 }
 
@@ -58,7 +59,7 @@ void drawBackground(TForm1& f1) {
 
 void TForm1::buildTimer() {
   TForm2& f2 = *game.Form2;
-  const int room = build.Tag;
+  const int room = currentRoom();
 
   if (!game.Form5->edit1.Text().empty()) Runner.setInterval(1);
   Label1.Color = gfx::clBlack;
@@ -71,7 +72,7 @@ void TForm1::buildTimer() {
   log("");
   log(" --- Change room (" + std::to_string(room) + ") -----------");
   f2.Label1.Tag = 10;
-  block.Left -= 30;
+  setWalkTarget(walkTarget() - 30);
   zone.setBounds(120, 200, 600, 280);
   checkResolution(*this);
   f2.Grenze.Left = 0;
@@ -82,14 +83,14 @@ void TForm1::buildTimer() {
   log(" + redefine objects");
 
   rooms::applyRoomStep(*this, room);
-  if (room != rooms::kDeskCloseUp) {
+  if (room != kRoomDeskCloseUp) {
     for (ui::ComboBox* box : {&ComboBox1, &ComboBox2, &ComboBox3, &ComboBox4}) {
       box->Enabled = false;
       box->Top = 5000;
     }
   }
   // The cleaning woman has gone: by day the corridor shows its tidy picture.
-  if (room == 2 && f2.Tag.Caption == "tag" && f2.putzfrau.Tag > 1)
+  if (room == kRoomCorridor && f2.Tag.Caption == "tag" && f2.putzfrau.Tag > 1)
     Caption = "\\graphic\\gang\\hintergrund2.bmp";
   drawBackground(*this);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "gfx/Bmp.h"
 #include "rooms/RoomEvents.h"
@@ -85,7 +86,7 @@ void placeDeskChoiceBoxes(TForm1& f1) {
 
 void buildIntro(TForm1& f1, const Room& room) {
   TForm2& f2 = *f1.game.Form2;
-  f2.mode.Caption = "normal";
+  f2.setMode(Mode::Normal);
   f2.Label2.Caption = room.name;
   f1.Caption = room.background;
   f2.Memo1.clear();
@@ -106,7 +107,7 @@ void buildNormalRoom(TForm1& f1, const Room& room) {
   chooseBackground(f1, room);
   defineHotSpots(f1, room.number);
   setWalkLimits(f1, room);
-  if (room.number == kDeskCloseUp) placeDeskChoiceBoxes(f1);
+  if (room.number == kRoomDeskCloseUp) placeDeskChoiceBoxes(f1);
 }
 
 }  // namespace

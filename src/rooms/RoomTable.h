@@ -95,8 +95,6 @@ struct ChoiceBox {
   std::span<const char* const> items;
 };
 
-inline constexpr int kDeskCloseUp = 1111;
-
 std::span<const Room> roomTable();
 std::span<const AnimationNote> animationNotes();
 std::span<const WalkLimitVariant> walkLimitVariants();

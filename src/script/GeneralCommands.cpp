@@ -1,6 +1,7 @@
 // The general commands of the queue language: waits, pictures, room changes,
 // scripts, the inventory, dialogue mode and the small control commands.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm12.h"
 #include "core/TForm13.h"
@@ -14,7 +15,7 @@ namespace game::script {
 Ending wait(TForm1& f1) {
   TForm2& f2 = store(f1);
   const int ticks = toInt(line(f1, 1));
-  f2.Label13.Tag = ticks;
+  f2.setWaitTicks(ticks);
   f1.log("wait " + std::to_string(ticks));
   deleteLines(f1, 2);
   queue(f1).insert(0, "wait for wait");
@@ -57,7 +58,7 @@ Ending executeScript(TForm1& f1) {
 Ending gotoRoom(TForm1& f1) {
   const int room = toInt(line(f1, 1));
   f1.zone.setBounds(0, 0, 640, 480);
-  f1.build.Tag = room;
+  f1.setCurrentRoom(room);
   f1.build.setEnabled(true);
   deleteLines(f1, 2);
   // The room picture is wiped (the old program stretched an area outside the
@@ -141,7 +142,7 @@ Ending inventarSub(TForm1& f1) {
 }
 
 Ending openDialog(TForm1& f1) {
-  store(f1).mode.Caption = "dialog";
+  store(f1).setMode(Mode::Dialog);
   f1.log("open dialog");
   deleteLines(f1, 1);
   return Ending::Check;
@@ -149,8 +150,8 @@ Ending openDialog(TForm1& f1) {
 
 Ending endDialog(TForm1& f1) {
   TForm2& f2 = store(f1);
-  if (f1.build.Tag == 6) f2.Memo4.Tag = 0;
-  f2.mode.Caption = "KI Script working ...";
+  if (f1.currentRoom() == kRoomLibrary) f2.Memo4.Tag = 0;
+  f2.setMode(Mode::Script);
   f1.log("end dialog");
   deleteLines(f1, 1);
   f1.Panel1.Visible = false;

@@ -1,6 +1,7 @@
 // Music, sound and video: the media commands of the queue and the runner's
 // per-tick watches that notice when a piece has ended.
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm10.h"
 #include "core/TForm12.h"
@@ -129,7 +130,7 @@ Ending playWavSpeech(TForm1& f1) {
     }
   }
   deleteLines(f1, 2);
-  if (store(f1).mode.Caption == "dialog") queue(f1).insert(0, "wait for talk");
+  if (store(f1).inMode(Mode::Dialog)) queue(f1).insert(0, "wait for talk");
   return Ending::Check;
 }
 
@@ -141,7 +142,7 @@ Ending playWavBackground(TForm1& f1) {
   }
   if (!soundThere(f1, file, true)) {
     deleteLines(f1, 2);
-    if (store(f1).mode.Caption == "dialog") queue(f1).insert(0, "wait for talk");
+    if (store(f1).inMode(Mode::Dialog)) queue(f1).insert(0, "wait for talk");
     return Ending::Check;
   }
   f1.log("play wav background " + file);
@@ -179,9 +180,10 @@ Ending playVideo(TForm1& f1) {
   f1.game.desktop.setCursorPos(600, 600);
   // First the video room is built with the protagonist out of sight; then
   // the command comes round again.
-  if (f1.build.Tag != 123456) {
-    for (const char* l : {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to", "123456", "goto room"})
-      queue(f1).insert(0, l);
+  if (f1.currentRoom() != kRoomVideo) {
+    const std::string lines[] = {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to",
+                                 std::to_string(kRoomVideo), "goto room"};
+    for (const std::string& l : lines) queue(f1).insert(0, l);
     return Ending::Check;
   }
   ui::Panel& panel = f1.Panel2;
@@ -256,8 +258,8 @@ void waveWatch(TForm1& f1) {
     if (line(f1, 0) == "wait for talk") deleteLines(f1, 1);
     if (line(f1, 0) == "wait for sound") deleteLines(f1, 1);
     f1.say.Caption = " ";
-    f1.say.Tag = -9999;
-    f1.game.Form3->StringGrid1.Tag = 0;
+    f1.setSayCountdown(-9999);
+    f1.game.Form3->speechFlag() = 0;
     f1.log("cleared by wav");
   }
   const int64_t position = wave.Position(), length = wave.Length();
@@ -269,11 +271,10 @@ void waveWatch(TForm1& f1) {
 }
 
 bool endSpokenLine(TForm1& f1) {
-  const std::string& mode = store(f1).mode.Caption;
-  if (mode != "KI Script working ..." && mode != "dialog") return false;
+  if (!store(f1).inMode(Mode::Script) && !store(f1).inMode(Mode::Dialog)) return false;
   const std::string& caption = f1.say.Caption;
-  if (caption.empty() || caption == " " || f1.say.Tag <= 0) return false;
-  int& speechFlag = f1.game.Form3->StringGrid1.Tag;
+  if (caption.empty() || caption == " " || f1.sayCountdown() <= 0) return false;
+  int& speechFlag = f1.game.Form3->speechFlag();
   media::MediaPlayer& wave = *f1.MediaPlayer2;
   if (speechFlag == -1 && wave.Tag == kSpeech && wave.mode() == media::Mode::Playing) {
     // The wave-end watch clears the line and what waits for it.
@@ -285,7 +286,7 @@ bool endSpokenLine(TForm1& f1) {
     queue(f1).set(1, "hugo");
   }
   speechFlag = 0;
-  f1.say.Tag = 1;
+  f1.setSayCountdown(1);
   return true;
 }
 

@@ -27,7 +27,7 @@ void loadScript(TForm1& f1, const std::string& relativePath) {
   const std::string path = f1.dataPath(relativePath);
   sys::TextList lines;
   if (auto r = lines.loadFromFile(sys::resolvePath(path)); !r.ok())
-    throw ScriptError("cannot read the script " + path + ": " + r.error);
+    throw ScriptError("cannot read the script " + path + ": " + r.error().message);
   queue(f1).assign(lines.lines());
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/Game.h"
+#include "core/RoomNumbers.h"
 #include "core/TForm1.h"
 #include "core/TForm10.h"
 #include "core/TForm3.h"
@@ -16,11 +17,9 @@ namespace game {
 namespace script {
 namespace {
 
-constexpr int kBarColour = 9724929;
-
 void enterScriptMode(TForm1& f1, TForm2& f2) {
-  if (f2.mode.Caption == "normal") {
-    f2.mode.Caption = "KI Script working ...";
+  if (f2.inMode(Mode::Normal)) {
+    f2.setMode(Mode::Script);
     f1.Cursor = 1;
     f1.zone.Cursor = 1;
     for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
@@ -32,12 +31,12 @@ void enterScriptMode(TForm1& f1, TForm2& f2) {
 }
 
 void leaveScriptMode(TForm1& f1, TForm2& f2) {
-  f2.mode.Caption = "normal";
+  f2.setMode(Mode::Normal);
   f1.zone.Cursor = 2;
   f1.clickCountdown = 0;
   if (f2.inventar.Tag != 0) f1.schirm.Cursor = 4;
   for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
-  f1.helpline.Color = kBarColour;
+  f1.helpline.Color = TForm1::kHelplineColour;
   f1.helpline.Tag = 0;
   f1.helpline.Font.Color = gfx::clWhite;
   f1.Cursor = f1.zone.Cursor;
@@ -45,18 +44,18 @@ void leaveScriptMode(TForm1& f1, TForm2& f2) {
 }
 
 void waitCountdown(TForm1& f1, TForm2& f2) {
-  if (f2.Label13.Tag > 0) {
+  if (f2.waitTicks() > 0) {
     f1.zone.Cursor = 1;
     f1.Cursor = 1;
-    --f2.Label13.Tag;
-    f2.Label13.Caption = "waiting mode: in use " + std::to_string(f2.Label13.Tag);
+    f2.setWaitTicks(f2.waitTicks() - 1);
+    f2.Label13.Caption = "waiting mode: in use " + std::to_string(f2.waitTicks());
   }
-  if (f2.Label13.Tag == 0 && line(f1, 0) == "wait for wait") {
+  if (f2.waitTicks() == 0 && line(f1, 0) == "wait for wait") {
     f1.zone.Cursor = 3;
     f1.Cursor = 3;
     deleteLines(f1, 2);
     f2.Label13.Caption = "waiting mode: off";
-    f2.Label13.Tag = -1;
+    f2.setWaitTicks(-1);
   }
 }
 
@@ -75,10 +74,10 @@ void resolutionWatch(TForm1& f1, TForm2& f2) {
 
 // Returns false when the tick ends here (a spoken line just expired).
 bool sayCountdown(TForm1& f1, TForm2& f2, int& speechFlag) {
-  if (f1.say.Tag > 0) --f1.say.Tag;
-  f2.GroupBox2.Caption = std::to_string(f1.say.Tag);
-  if (f1.say.Tag != 0 || speechFlag != 0) return true;
-  f1.say.Tag = -9999;
+  if (f1.sayCountdown() > 0) f1.setSayCountdown(f1.sayCountdown() - 1);
+  f2.GroupBox2.Caption = std::to_string(f1.sayCountdown());
+  if (f1.sayCountdown() != 0 || speechFlag != 0) return true;
+  f1.setSayCountdown(-9999);
   f1.say.Caption = " ";
   if (line(f1, 0) == "wait for talk") deleteLines(f1, 1);
   f1.log("cleared by say.tag");
@@ -88,22 +87,22 @@ bool sayCountdown(TForm1& f1, TForm2& f2, int& speechFlag) {
 
 // Returns false when the tick ends here (a dialogue in a room without a person).
 bool presentationTick(TForm1& f1, TForm2& f2) {
-  if (f2.mode.Caption == "normal") f1.pointerShapeStep();
-  if (f2.mode.Caption == "KI Script working ...") {
+  if (f2.inMode(Mode::Normal)) f1.pointerShapeStep();
+  if (f2.inMode(Mode::Script)) {
     f1.Cursor = 1;
     f1.zone.Cursor = 1;
     for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5, &f1.object6})
       o->Cursor = f1.zone.Cursor;
     f1.schirm.Cursor = f1.zone.Cursor;
   }
-  if (f2.mode.Caption == "dialog" && !f1.refreshChoicePanel()) return false;
+  if (f2.inMode(Mode::Dialog) && !f1.refreshChoicePanel()) return false;
   f1.say.Height = f1.say.Caption.empty() ? 0 : 40;
   if (f1.say.Caption == " ") f2.talking.Caption = "talking: nobody";
   videoWatch(f1);
   musicWatch(f1);
   waveWatch(f1);
   if (f2.background.Tag > 0) --f2.background.Tag;
-  if (f2.background.Tag == 0 && f2.pause.Tag == 0) f1.personAnimation(f1.build.Tag);
+  if (f2.background.Tag == 0 && f2.pause.Tag == 0) f1.personAnimation(f1.currentRoom());
   if (f2.inventar.Tag == 1) f2.inventar.Tag = 2;
   walkAndDraw(f1);
   // A block with a single reply left is answered without a click; the blank
@@ -121,7 +120,7 @@ void tick(TForm1& f1) {
   Game& g = f1.game;
   TForm2& f2 = *g.Form2;
   TForm5& f5 = *g.Form5;
-  int& speechFlag = g.Form3->StringGrid1.Tag;
+  int& speechFlag = g.Form3->speechFlag();
 
   if (f5.player.Caption == "user") f1.BringToFront();
   if (f1.clickCountdown > 0) --f1.clickCountdown;
@@ -141,16 +140,16 @@ void tick(TForm1& f1) {
       soundCheck(f1);
   }
   if (!finished) {
-    if (queue(f1).empty() && f2.mode.Caption == "KI Script working ...") leaveScriptMode(f1, f2);
+    if (queue(f1).empty() && f2.inMode(Mode::Script)) leaveScriptMode(f1, f2);
     waitCountdown(f1, f2);
     resolutionWatch(f1, f2);
     f1.helpline.Hint = f1.helpline.Caption;
     f1.helplineFadeStep();
-    if (f2.mode.Caption == "normal" && f1.say.Caption == " ") f1.paintInventoryBar();
+    if (f2.inMode(Mode::Normal) && f1.say.Caption == " ") f1.paintInventoryBar();
     if (sayCountdown(f1, f2, speechFlag)) presentationTick(f1, f2);
   }
   // The intro room shows its picture again on every tick.
-  if (f1.build.Tag == 0)
+  if (f1.currentRoom() == kRoomIntro)
     if (const gfx::Bitmap* background = f1.backgraphic.get(0)) f1.schirm.canvas().draw(0, 0, *background);
 }
 

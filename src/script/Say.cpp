@@ -1,7 +1,5 @@
 // "say": a spoken line in the speaker's colour, voiced when the voice
 // database has a recording of exactly this line.
-#include <array>
-
 #include "core/Game.h"
 #include "core/TForm1.h"
 #include "core/TForm3.h"
@@ -12,28 +10,6 @@
 
 namespace game::script {
 namespace {
-
-struct SpeakerColour {
-  const char* speaker;
-  gfx::TColor colour;
-};
-
-// Any other speaker keeps the colour of the line before.
-constexpr std::array<SpeakerColour, 13> kSpeakerColours = {{
-    {"Kroxl", 16777215},
-    {"Motty", 10084067},
-    {"Putzfrau", 16746636},
-    {"Taubenfütternde", 3639436},
-    {"Archivar", 11459566},
-    {"Franz", 16740721},
-    {"Big Boss", 1482942},
-    {"Corinna", 16711935},
-    {"Zweistein", 4561122},
-    {"Hubert", 16711680},
-    {"Tägl", 65535},
-    {"Leiche", 65535},
-    {"CIA-Agent", 4804679},
-}};
 
 // Looks the line up in the voice table; a hit queues its recording right
 // after this command. Lines without a recording are collected for the
@@ -55,24 +31,21 @@ void lookUpVoice(TForm1& f1, const std::string& key, int& speechFlag) {
 
 Ending say(TForm1& f1) {
   TForm2& f2 = store(f1);
-  int& speechFlag = f1.game.Form3->StringGrid1.Tag;
+  int& speechFlag = f1.game.Form3->speechFlag();
   const std::string speaker = line(f1, 1);
   const std::string text = line(f1, 2);
   const std::string caption = speaker + ": \"" + text + "\"";
 
   f2.talking.Caption = "talking: " + speaker;
-  f1.say.Font.Bold = false;
   speechFlag = 0;
-  for (const SpeakerColour& s : kSpeakerColours)
-    if (speaker == s.speaker) f1.say.Font.Color = s.colour;
-  if (speaker == "HINWEIS") f1.say.Font.Bold = true;
+  f1.styleSpokenLine(speaker);
   if (f1.game.Form5->CheckBox3.Checked()) lookUpVoice(f1, caption, speechFlag);
   f1.say.Caption = caption;
-  f1.say.Tag = sys::utf8Length(text) + 10 + (speaker == "HINWEIS" ? 100 : 0);
+  f1.setSayCountdown(sys::utf8Length(text) + 10 + (speaker == "HINWEIS" ? 100 : 0));
   f1.log(speaker + " says \"" + text + "\"");
   deleteLines(f1, 3);
-  if (speechFlag == -1) f1.say.Tag = 30000;
-  if (f2.mode.Caption == "dialog" && speechFlag == 0) queue(f1).insert(0, "wait for talk");
+  if (speechFlag == -1) f1.setSayCountdown(30000);
+  if (f2.inMode(Mode::Dialog) && speechFlag == 0) queue(f1).insert(0, "wait for talk");
   return Ending::Finish;
 }
 

@@ -11,12 +11,11 @@
 #include "core/TForm13.h"
 #include "script/Commands.h"
 #include "script/ScriptError.h"
+#include "script/Vocabulary.h"
 #include "state/TForm2.h"
 
 namespace game::script {
 namespace {
-
-using Action = void (*)(TForm1&, TForm2&);
 
 void load(TForm1& f1, const char* file) { loadScript(f1, std::string("\\source\\scripts\\") + file); }
 void tick(TForm1& f1, const std::string& task) { f1.game.Form13->tickTask(task); }
@@ -50,8 +49,8 @@ bool carries(const TForm2& f2, const std::string& item, int lastIndex) {
 
 bool night(const TForm2& f2) { return f2.Tag.Caption == "night"; }
 
-// Sub-commands with a number in line 2 consume a third line.
-int numberOperand(TForm1& f1) {
+// A number in line 2 is a third line to consume.
+int takeNumberOperand(TForm1& f1) {
   const int n = toInt(line(f1, 2));
   deleteLines(f1, 1);
   return n;
@@ -79,13 +78,9 @@ void quizBoxes(TForm1& f1, bool visible) {
   for (ui::ComboBox* box : {&f1.ComboBox1, &f1.ComboBox2, &f1.ComboBox3, &f1.ComboBox4}) box->Visible = visible;
 }
 
-struct SubCommand {
-  const char* keyword;
-  Action action;
-};
-
-// In the order the tests are made.
-const SubCommand kSubCommands[] = {
+// In the order the tests are made. The three that take a number (a third
+// parameter) read it from line 2 when their test is reached.
+const SubCommandRow kSubCommands[] = {
     {"gameover2", [](TForm1& f1, TForm2& f2) { if (f2.zeichnung.Tag == 1 && f2.franzinventar.empty()) load(f1, "gameover.smx"); }},
     {"clearinventarcanvas", [](TForm1& f1, TForm2&) { f1.say.canvas().fillRect({0, 0, 700, 150}, gfx::clBlack); }},
     {"nachtsperre", [](TForm1& f1, TForm2& f2) { if (night(f2)) load(f1, "nachtsperre.smx"); }},
@@ -123,7 +118,7 @@ const SubCommand kSubCommands[] = {
          load(f1, "hubertexplo.smx");
        }
      }},
-    {"schirm", [](TForm1& f1, TForm2&) { f1.schirm.Left = numberOperand(f1); }},
+    {"schirm", [](TForm1& f1, TForm2&, int n) { f1.schirm.Left = n; }},
     {"putzfrau 1", [](TForm1&, TForm2& f2) { f2.putzfrau.Tag = 1; }},
     {"putzfrau 2", [](TForm1&, TForm2& f2) { f2.putzfrau.Tag = 2; }},
     {"putzfrau test", [](TForm1& f1, TForm2& f2) { if (f2.putzfrau.Tag == 0) load(f1, "putzfrau.smx"); }},
@@ -230,8 +225,8 @@ const SubCommand kSubCommands[] = {
        load(f1, "kaffee.dia");
      }},
     {"Tägl 1", [](TForm1& f1, TForm2& f2) { f2.toegl.Left = 1; f1.Object1.Top = -600; }},
-    {"bad", [](TForm1& f1, TForm2& f2) { const int n = numberOperand(f1); f2.kroxl.Caption = "bad"; f2.kroxl.Tag = n; }},
-    {"sick", [](TForm1& f1, TForm2& f2) { const int n = numberOperand(f1); f2.kroxl.Caption = "sick"; f2.kroxl.Tag = n; }},
+    {"bad", [](TForm1&, TForm2& f2, int n) { f2.kroxl.Caption = "bad"; f2.kroxl.Tag = n; }},
+    {"sick", [](TForm1&, TForm2& f2, int n) { f2.kroxl.Caption = "sick"; f2.kroxl.Tag = n; }},
     {"happy", [](TForm1&, TForm2& f2) { f2.kroxl.Caption = "happy"; f2.kroxl.Tag = 0; }},
     {"franz test", [](TForm1& f1, TForm2& f2) { if (f2.Franz.Tag == 1) load(f1, "franz0.dia"); }},
     {"franz test", [](TForm1& f1, TForm2& f2) {
@@ -241,20 +236,29 @@ const SubCommand kSubCommands[] = {
      }},
     {"buch 1", [](TForm1& f1, TForm2& f2) { f2.buch.Tag = 1; f1.Object1.Top = -150; }},
     {"check test", quizCheck},
-    {"buch on", [](TForm1& f1, TForm2& f2) { f2.buch.Left = f1.build.Tag; quizBoxes(f1, false); }},
+    {"buch on", [](TForm1& f1, TForm2& f2) { f2.buch.Left = f1.currentRoom(); quizBoxes(f1, false); }},
     {"buch off", [](TForm1& f1, TForm2&) {
        queue(f1).add("goto room");
-       queue(f1).add(std::to_string(f1.build.Tag));
+       queue(f1).add(std::to_string(f1.currentRoom()));
        quizBoxes(f1, true);
      }},
 };
 
 }  // namespace
 
+std::span<const SubCommandRow> subCommandTable() {
+  return kSubCommands;
+}
+
 Ending change(TForm1& f1) {
   TForm2& f2 = store(f1);
-  for (const SubCommand& s : kSubCommands)
-    if (line(f1, 1) == s.keyword) s.action(f1, f2);
+  for (const SubCommandRow& s : kSubCommands) {
+    if (line(f1, 1) != s.keyword) continue;
+    if (s.operand == Operand::Number)
+      s.numbered(f1, f2, takeNumberOperand(f1));
+    else
+      s.action(f1, f2);
+  }
   deleteLines(f1, 2);
   return Ending::Check;
 }

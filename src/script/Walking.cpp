@@ -38,8 +38,8 @@ void eraseProtagonist(TForm1& f1) {
 
 Ending walkingTo(TForm1& f1) {
   const int target = toInt(line(f1, 1));
-  f1.log("walking to " + std::to_string(f1.block.Left));
-  f1.block.Left = target;
+  f1.log("walking to " + std::to_string(f1.walkTarget()));
+  f1.setWalkTarget(target);
   f1.scriptWalkTarget = target;
   store(f1).Label11.Caption = "Kroxl: standing";
   deleteLines(f1, 2);
@@ -56,7 +56,7 @@ Ending waitForStop(TForm1& f1) {
   const gfx::Rect zone = f1.zone.boundsRect();
   f1.schirm.canvas().copyRect(zone, f1.Image2.Picture, gfx::Rect::xywh(0, 0, zone.width(), zone.height()));
   store(f1).posit.Tag = f1.scriptWalkTarget;
-  f1.block.Left = f1.scriptWalkTarget;
+  f1.setWalkTarget(f1.scriptWalkTarget);
   f1.clickCountdown = 0;
   deleteLines(f1, 2);
   return Ending::Finish;
@@ -66,7 +66,7 @@ Ending jumpTo(TForm1& f1) {
   const int x = toInt(line(f1, 1));
   eraseProtagonist(f1);
   f1.log("jump to " + std::to_string(x));
-  f1.block.Left = x;
+  f1.setWalkTarget(x);
   store(f1).posit.Tag = x;
   deleteLines(f1, 2);
   return Ending::Check;
@@ -79,7 +79,7 @@ Ending look(TForm1& f1, const char* facing, const char* logLine, bool stopWalkin
   store(f1).sonsti.Caption = facing;
   f1.log(logLine);
   deleteLines(f1, 1);
-  if (stopWalking) f1.block.Left = store(f1).posit.Tag;
+  if (stopWalking) f1.setWalkTarget(store(f1).posit.Tag);
   return Ending::Check;
 }
 }  // namespace
@@ -91,7 +91,7 @@ Ending invisible(TForm1& f1) { return look(f1, "invisible", "kroxl invisible", f
 
 void walkAndDraw(TForm1& f1) {
   TForm2& f2 = store(f1);
-  const int target = f1.block.Left;
+  const int target = f1.walkTarget();
   if (target < f2.posit.Tag) f2.posit.Tag = gfx::addSat(f2.posit.Tag, -6);
   if (target > f2.posit.Tag) f2.posit.Tag = gfx::addSat(f2.posit.Tag, 6);
   f2.GroupBox1.Tag = f2.posit.Tag;

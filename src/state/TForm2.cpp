@@ -48,7 +48,7 @@ TForm2::TForm2(ui::Desktop& desktop)
             {"schlauch", &schlauch}, {"golfball", &golfball},   {"zeichnung", &zeichnung}};
   for (auto& [name, slot] : slots_) slot->Caption = name;
 
-  mode.Caption = "normal";
+  setMode(Mode::Normal);
   posit.Caption = "Kroxl Position";
   kroxl.Caption = "happy";
   talking.Caption = "talking";

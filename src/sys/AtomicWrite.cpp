@@ -72,10 +72,10 @@ bool writerGone(pid_t pid, const struct stat& temporary) {
   return started >= 0 && started > static_cast<double>(temporary.st_mtime) + 1;
 }
 
-IoResult failure(const std::string& path, const std::string& tmp) {
+Error failure(const std::string& path, const std::string& tmp) {
   const std::string why = std::strerror(errno);
   ::unlink(tmp.c_str());
-  return {path + ": " + why};
+  return Error::inFile(path, why);
 }
 
 }  // namespace
@@ -104,7 +104,7 @@ void syncDirectory(const std::string& dir) {
   ::close(fd);
 }
 
-IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
+Result<void> writeFileAtomic(const std::string& path, const std::string& bytes) {
   const std::string dir = directoryOf(path);
   const std::string target = nameOf(path);
   removeStaleTemporaries(dir, [&](const std::string& name) { return name == target; });
@@ -113,21 +113,21 @@ IoResult writeFileAtomic(const std::string& path, const std::string& bytes) {
   // pipe) is followed or written into.
   const std::string tmp = path + kTemporaryMark + std::to_string(::getpid());
   const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (fd < 0) return {path + ": " + std::strerror(errno)};
+  if (fd < 0) return Error::inFile(path, std::strerror(errno));
   for (size_t done = 0; done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) {
-      const IoResult r = failure(path, tmp);
+      Error e = failure(path, tmp);
       ::close(fd);
-      return r;
+      return e;
     }
     done += static_cast<size_t>(n);
   }
   if (::fsync(fd) != 0) {
-    const IoResult r = failure(path, tmp);
+    Error e = failure(path, tmp);
     ::close(fd);
-    return r;
+    return e;
   }
   if (::close(fd) != 0) return failure(path, tmp);
   if (::rename(tmp.c_str(), path.c_str()) != 0) return failure(path, tmp);

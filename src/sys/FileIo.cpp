@@ -10,30 +10,24 @@
 
 namespace sys {
 
-int openRegularFile(const std::string& path, std::string* error) {
-  auto fail = [&](const std::string& why) {
-    if (error) *error = path + ": " + why;
-    return -1;
-  };
+Result<int> openRegularFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return fail(std::strerror(errno));
+  if (fd < 0) return Error::inFile(path, std::strerror(errno));
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
-    return fail("not a regular file");
+    return Error::inFile(path, "not a regular file");
   }
   // The flag was only for the open; the descriptor behaves as usual from here.
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   return fd;
 }
 
-std::optional<std::string> readFile(const std::string& path, std::string* error, size_t maxBytes) {
-  auto fail = [&](const std::string& why) -> std::optional<std::string> {
-    if (error) *error = path + ": " + why;
-    return std::nullopt;
-  };
-  const int fd = openRegularFile(path, error);
-  if (fd < 0) return std::nullopt;
+Result<std::string> readFile(const std::string& path, size_t maxBytes) {
+  auto fail = [&](const std::string& why) { return Error::inFile(path, why); };
+  const Result<int> opened = openRegularFile(path);
+  if (!opened) return opened.error();
+  const int fd = *opened;
   struct stat st {};
   if (::fstat(fd, &st) != 0) {
     const std::string why = std::strerror(errno);

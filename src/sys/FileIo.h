@@ -1,33 +1,27 @@
 #pragma once
 #include <functional>
-#include <optional>
 #include <string>
+
+#include "sys/Result.h"
 
 namespace sys {
 
-// The outcome of a file operation: empty error means success.
-struct IoResult {
-  std::string error;
-  bool ok() const { return error.empty(); }
-};
-
-// Opens a regular file for reading and returns its descriptor, or -1 with the
-// reason in *error. A named pipe, a device or a directory in its place is
-// refused without waiting for a writer: the open does not block, and the test
-// is made on the opened descriptor, so nothing can be swapped in between.
-int openRegularFile(const std::string& path, std::string* error = nullptr);
+// Opens a regular file for reading and returns its descriptor (the caller
+// closes it). A named pipe, a device or a directory in its place is refused
+// without waiting for a writer: the open does not block, and the test is made
+// on the opened descriptor, so nothing can be swapped in between.
+Result<int> openRegularFile(const std::string& path);
 
 // Reads a whole regular file (a real file-system path). Files larger than maxBytes are
 // refused rather than read, so a bogus file cannot exhaust memory.
-std::optional<std::string> readFile(const std::string& path, std::string* error = nullptr,
-                                    size_t maxBytes = size_t{1} << 30);
+Result<std::string> readFile(const std::string& path, size_t maxBytes = size_t{1} << 30);
 
 // Writes a file through a temporary file NAME.tmpPID in the same directory
 // that is synced and renamed into place, and then syncs the directory: a
 // crash or a kill leaves the old file or the new one, whole, never a part.
 // Stale temporaries of the same file (left by a writer that was killed) are
 // removed first.
-IoResult writeFileAtomic(const std::string& path, const std::string& bytes);
+Result<void> writeFileAtomic(const std::string& path, const std::string& bytes);
 
 // Removes the temporaries NAME.tmpPID that writeFileAtomic left in dir for
 // files whose NAME ours() accepts, and only stale ones: the process PID is

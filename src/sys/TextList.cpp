@@ -1,6 +1,7 @@
 #include "sys/TextList.h"
 
 #include "sys/Cp1252.h"
+#include "sys/FileIo.h"
 
 namespace sys {
 
@@ -108,15 +109,14 @@ std::string TextList::text() const {
   return out;
 }
 
-IoResult TextList::loadFromFile(const std::string& path, size_t maxBytes) {
-  std::string error;
-  auto bytes = readFile(path, &error, maxBytes);
-  if (!bytes) return {error};
+Result<void> TextList::loadFromFile(const std::string& path, size_t maxBytes) {
+  const Result<std::string> bytes = readFile(path, maxBytes);
+  if (!bytes) return bytes.error();
   setText(cp1252ToUtf8(*bytes));
   return {};
 }
 
-IoResult TextList::saveToFile(const std::string& path) const {
+Result<void> TextList::saveToFile(const std::string& path) const {
   return writeFileAtomic(path, utf8ToCp1252(text()));
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "sys/FileIo.h"
+#include "sys/Result.h"
 
 namespace sys {
 
@@ -48,8 +48,8 @@ class TextList {
 
   // Files are Windows-1252 with CR LF; lines are UTF-8 in memory. A failed
   // load (a file larger than maxBytes included) leaves the list as it was.
-  IoResult loadFromFile(const std::string& path, size_t maxBytes = kMaxFileBytes);
-  IoResult saveToFile(const std::string& path) const;
+  Result<void> loadFromFile(const std::string& path, size_t maxBytes = kMaxFileBytes);
+  Result<void> saveToFile(const std::string& path) const;
 
   // A free integer carried with the list (the frame cursor of Memo4, the
   // held-item state of inventar).

@@ -27,8 +27,7 @@ std::string recorded(const std::function<void(backend::Recorder&)>& session) {
     EXPECT_TRUE(recorder.ok()) << recorder.error();
     session(recorder);
   }
-  std::string error;
-  const auto text = sys::readFile(path, &error, 1 << 20);
+  const auto text = sys::readFile(path, 1 << 20);
   std::filesystem::remove(path);
   std::string body;
   // Without the comment line at the top.

@@ -13,19 +13,19 @@ TEST(ReplayTest, EveryCommandIsRead) {
   const auto script = parseReplay(
       "# a comment\n\nwait 500\nticks 3\nmove 10 20\nclick right 1 2\ndblclick 3 4\nkey F5\nkey Enter\n"
       "type Kapitel zwei\nanswer yes\nidle 9000\nscreenshot a.bmp\r\nkey Period\n");
-  ASSERT_TRUE(script.ok()) << script.error;
-  ASSERT_EQ(script.actions.size(), 12u);
-  EXPECT_EQ(script.actions[0].kind, Kind::Wait);
-  EXPECT_EQ(script.actions[0].amount, 500);
-  EXPECT_EQ(script.actions[0].lineNumber, 3);
-  EXPECT_EQ(script.actions[3].kind, Kind::Click);
-  EXPECT_EQ(script.actions[3].button, ui::MouseButton::Right);
-  EXPECT_EQ(script.actions[5].key, ui::vk::F1 + 4);
-  EXPECT_EQ(script.actions[6].key, ui::vk::Return);
-  EXPECT_EQ(script.actions[7].text, "Kapitel zwei");
-  EXPECT_EQ(script.actions[8].text, "yes");
-  EXPECT_EQ(script.actions[10].text, "a.bmp");
-  EXPECT_EQ(script.actions[11].key, ui::vk::OemPeriod);
+  ASSERT_TRUE(script.ok()) << script.error().message;
+  ASSERT_EQ(script->actions.size(), 12u);
+  EXPECT_EQ(script->actions[0].kind, Kind::Wait);
+  EXPECT_EQ(script->actions[0].amount, 500);
+  EXPECT_EQ(script->actions[0].lineNumber, 3);
+  EXPECT_EQ(script->actions[3].kind, Kind::Click);
+  EXPECT_EQ(script->actions[3].button, ui::MouseButton::Right);
+  EXPECT_EQ(script->actions[5].key, ui::vk::F1 + 4);
+  EXPECT_EQ(script->actions[6].key, ui::vk::Return);
+  EXPECT_EQ(script->actions[7].text, "Kapitel zwei");
+  EXPECT_EQ(script->actions[8].text, "yes");
+  EXPECT_EQ(script->actions[10].text, "a.bmp");
+  EXPECT_EQ(script->actions[11].key, ui::vk::OemPeriod);
 }
 
 // What --record writes comes back as the same action, whatever it holds.
@@ -58,14 +58,14 @@ TEST(ReplayTest, RecordedLinesReadBackAsTheSameActions) {
   EXPECT_NE(text.find("\nmove 0 0\n"), std::string::npos) << text;
 
   const auto script = parseReplay(text);
-  ASSERT_TRUE(script.ok()) << script.error;
-  EXPECT_EQ(script.seed, 4000000000u);
-  EXPECT_EQ(script.displayWidth, 1600);
-  EXPECT_EQ(script.displayHeight, 1200);
-  EXPECT_EQ(script.depth, 24);
-  ASSERT_EQ(script.actions.size(), actions.size());
+  ASSERT_TRUE(script.ok()) << script.error().message;
+  EXPECT_EQ(script->seed, 4000000000u);
+  EXPECT_EQ(script->displayWidth, 1600);
+  EXPECT_EQ(script->displayHeight, 1200);
+  EXPECT_EQ(script->depth, 24);
+  ASSERT_EQ(script->actions.size(), actions.size());
   for (size_t i = 0; i < actions.size(); ++i) {
-    const auto& got = script.actions[i];
+    const auto& got = script->actions[i];
     const auto& want = actions[i];
     EXPECT_EQ(got.kind, want.kind) << i;
     EXPECT_EQ(got.button, want.button) << i;
@@ -94,8 +94,9 @@ TEST(ReplayTest, AnUnknownOrMalformedLineIsAnErrorWithItsLineNumber) {
                                                                            {"seed -1\n", 1},
                                                                            {"\n\nticks many\n", 3}}) {
     const auto script = parseReplay(text);
-    EXPECT_FALSE(script.ok()) << text;
-    EXPECT_EQ(script.error.rfind("line " + std::to_string(line) + ":", 0), 0u) << script.error;
+    ASSERT_FALSE(script.ok()) << text;
+    EXPECT_EQ(script.error().message.rfind("line " + std::to_string(line) + ":", 0), 0u)
+        << script.error().message;
   }
 }
 

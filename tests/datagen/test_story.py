@@ -8,54 +8,18 @@ import os
 import re
 import unittest
 
-import root_checks
+from game_vocabulary import game_vocabulary
 
 REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPTS = os.path.join(REPO, "data", "source", "scripts")
 
-# Room prefix -> (room number, hot-spot slots the room table defines).
-ROOMS = {
-    "BigBoss": (-1, {1, 2, 3}), "Buero": (1, {1, 2, 3, 4, 5}), "Gang": (2, {1, 3, 4, 5}),
-    "Gang2": (3, {1, 2, 3, 4}), "Gang3": (4, {1, 2, 3, 4, 5}), "Gang4": (5, {1, 2, 3, 4, 5}),
-    "Bibliothek": (6, {1, 2, 3}), "Kantine": (7, {1, 2, 3, 4, 5, 6}), "Kantine2": (71, {1, 2, 4, 5}),
-    "Bastelraum": (8, {1, 2, 3}), "Gang100": (100, {1, 2, 3}), "Gang101": (101, {1, 2, 3, 4, 5}),
-    "Kroxl": (103, {1, 2, 3}), "Archiv": (104, {1, 2, 3, 4, 6}), "Keller": (200, {1, 2}),
-    "Printerroom": (201, {1, 2}), "Liftpanel": (-11, {1}), "Schreibtisch": (1111, {1, 2, 3}),
-    "Bild": (-1020, {1}), "Gastgarten": (-1010, {1, 2, 3}), "Minigolf": (500, {1, 2, 3, 4}),
-    "Minigolf2": (501, {1, 2, 3, 4}), "Out": (-10000, {1, 3}), "Out1": (-10001, {1, 2, 3}),
-    "Out2": (-10003, {1, 2, 3, 4, 5}), "Out3": (-10004, {1, 2}),
-}
-SCENE_ROOMS = {0, 502, -10002, 123456}
-PERSON_ROOMS = {1, 2, 6, 7, 8, 104, 201, 500}
+# The rooms, items, speakers, people and story commands come from the
+# program's own tables (kroxl --vocabulary); what follows is the story's.
+
 # Rooms the protagonist must not be seen in: close-ups, the mine and the video room.
 CLOSE_UPS = {-11, 1111, -1020, -10000, -10001, -10002, 123456}
-
-ITEMS = {"Auftragsmappe", "Plan", "Werkzeug eines Bastlers", "Liftkarte", "Buch", "Kaffee",
-         "Bestechungsscheck", "Zeichnung", "Rattengift", "Archivschlüssel",
-         "Werkzeug eines Elektrikers", "Taschentuch", "Silicon", "Wurfmesser", "Getränk",
-         "Buch Gelddruckmaschinenbauen leichtgemacht", "Schläger", "Schlauch", "Golfball",
-         "Spezialgolfball"}
-
-SPEAKERS = {"Kroxl", "Motty", "Putzfrau", "Taubenfütternde", "Archivar", "Franz", "Big Boss",
-            "Corinna", "Zweistein", "Hubert", "Tägl", "Leiche", "CIA-Agent", "HINWEIS",
-            "Gärtner"}  # the gardener keeps the previous line's colour
-
-# Every sub-command of "change" the engine knows; any other does nothing at all.
-SUB_COMMANDS = {
-    "gameover2", "clearinventarcanvas", "nachtsperre", "getnight test", "automat test",
-    "schläger add", "ball liegt", "ball weg", "schlauch weg", "motty tot", "spezialball test",
-    "miniball test", "minigolf test", "motty schlauch", "siliconhabtest", "franz Schlauch",
-    "franz Zeichnung", "franz Buch", "franz Werkzeug", "leiche card", "hubert explo", "schirm",
-    "putzfrau 1", "putzfrau 2", "putzfrau test", "pause on", "pause off", "elevator test",
-    "Busen action", "Busen action right", "corinna satz weg", "busen 0", "busen 1", "busen 2",
-    "busen 3", "scheck 0", "scheck 1", "scheck 2", "lift 0", "lift 1", "corinna 0", "corinna 1",
-    "taube 1", "bombe test", "toegl 1", "buchchange", "buchtest", "night", "tag", "toegl 2",
-    "toegl 3", "toegl 4", "archivar schläft", "archivar wach", "putzkammerl 1", "hubert up",
-    "hubert down", "putzkammerl 2", "demo test", "leiche 5", "hubert 1", "hubert 3", "hubert 4",
-    "hubert happy", "hubert bad", "hubert take", "zweistein true", "zweistein false", "mistkübel",
-    "schreibtisch 1", "schreibtisch 3", "kaffee 2", "kaffee 1", "kaffee test", "Tägl 1", "bad",
-    "sick", "happy", "franz test", "buch 1", "check test", "buch on", "buch off",
-} | {f"franz {n}" for n in range(1, 7)}
+# Speakers who keep the colour of the line before, as the story wants.
+UNCOLOURED_SPEAKERS = {"Gärtner"}
 
 # Scripts the engine loads by a fixed name, with the room each one runs in
 # (None: the script changes room itself before it opens a conversation, or opens none).
@@ -98,10 +62,11 @@ FIGURE = (8, 84)
 HOT_SPOT_NAME = re.compile(r"^([A-Za-z]+?\d*?)([1-6])([lr])(.*)\.smx$")
 
 
-def hot_spot_of(name):
-    """(prefix, slot, button, item) of a hot-spot or item script name, or None."""
+def hot_spot_of(name, rooms):
+    """(prefix, slot, button, item) of a hot-spot or item script name, or None;
+    rooms maps each script prefix to (room number, slots)."""
     best = None
-    for prefix in ROOMS:
+    for prefix in rooms:
         rest = name[len(prefix):]
         if name.lower().startswith(prefix.lower()) and len(rest) > 5 and rest[0] in "123456" \
                 and rest[1] in "lr" and name.lower().endswith(".smx"):
@@ -110,13 +75,11 @@ def hot_spot_of(name):
     return best
 
 
-def commands(lines):
+def commands(lines, words):
     """(index, keyword, operands) of every command of a script."""
     i = 0
     while i < len(lines):
-        count = root_checks.COMMANDS.get(lines[i], 0)
-        if lines[i] == "change" and i + 1 < len(lines) and lines[i + 1] in root_checks.CHANGE_WITH_NUMBER:
-            count = 2
+        count = len(words.operand_kinds(lines, i))
         yield i, lines[i], lines[i + 1:i + 1 + count]
         i += 1 + count
 
@@ -129,6 +92,8 @@ def read(name):
 class StoryScriptsTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
+        cls.words = game_vocabulary()
+        cls.rooms = cls.words.room_prefixes()
         cls.names = sorted(os.listdir(SCRIPTS))
         cls.by_lower = {n.lower(): n for n in cls.names}
         cls.scripts = {n: read(n) for n in cls.names}
@@ -150,15 +115,15 @@ class StoryScriptsTest(unittest.TestCase):
             if name.lower() in ENGINE_NAMED or not name.lower().endswith(".smx"):
                 continue
             with self.subTest(name):
-                spot = hot_spot_of(name)
+                spot = hot_spot_of(name, self.rooms)
                 self.assertIsNotNone(spot, "neither a hot-spot script nor one the engine names")
                 prefix, slot, _button, item = spot
-                self.assertIn(slot, ROOMS[prefix][1])
+                self.assertIn(slot, self.rooms[prefix][1])
                 if item:
-                    self.assertIn(item, ITEMS | {"_"})
+                    self.assertIn(item, set(self.words.items) | {"_"})
 
     def test_every_hot_spot_answers_both_buttons(self):
-        for prefix, (_room, slots) in ROOMS.items():
+        for prefix, (_room, slots) in self.rooms.items():
             for slot in slots:
                 for button in "lr":
                     with self.subTest(f"{prefix}{slot}{button}"):
@@ -166,32 +131,32 @@ class StoryScriptsTest(unittest.TestCase):
 
     def test_every_change_names_a_known_sub_command(self):
         for name, lines in self.scripts.items():
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word == "change":
                     with self.subTest(name, line=i + 1):
-                        self.assertIn(operands[0], SUB_COMMANDS)
+                        self.assertIn(operands[0], self.words.sub_commands)
 
     def test_speakers_have_their_colours(self):
         for name, lines in self.scripts.items():
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word == "say":
                     with self.subTest(name, line=i + 1):
-                        self.assertIn(operands[0], SPEAKERS)
+                        self.assertIn(operands[0], set(self.words.speakers) | UNCOLOURED_SPEAKERS)
 
     def test_every_taken_item_is_followed_by_a_repaint_of_the_bar(self):
         for name, lines in self.scripts.items():
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word in ("inventar sub", "inventar add"):
                     with self.subTest(name, line=i + 1):
-                        self.assertIn(operands[0], ITEMS)
+                        self.assertIn(operands[0], self.words.items)
                 if word == "inventar sub":
                     with self.subTest(name, line=i + 1):
                         self.assertEqual(lines[i + 2:i + 4], ["change", "clearinventarcanvas"])
 
     def test_room_changes_go_to_real_rooms_and_keep_close_ups_clear_of_the_protagonist(self):
-        known = {room for room, _slots in ROOMS.values()} | SCENE_ROOMS
+        known = set(self.words.rooms)
         for name, lines in self.scripts.items():
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word != "goto room" or operands[0] == "0":
                     continue
                 with self.subTest(name, line=i + 1):
@@ -205,7 +170,7 @@ class StoryScriptsTest(unittest.TestCase):
 
     def test_a_video_is_followed_by_a_room_and_its_music(self):
         for name, lines in self.scripts.items():
-            words = [word for _i, word, _ops in commands(lines)]
+            words = [word for _i, word, _ops in commands(lines, self.words)]
             for k, word in enumerate(words):
                 if word != "play video":
                     continue
@@ -218,20 +183,20 @@ class StoryScriptsTest(unittest.TestCase):
 
     def test_conversations_open_only_where_a_person_stands(self):
         for name, lines in self.scripts.items():
-            spot = hot_spot_of(name)
-            room = ROOMS[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
+            spot = hot_spot_of(name, self.rooms)
+            room = self.rooms[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
                 else ENGINE_NAMED.get(name.lower())
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word == "goto room":
                     room = int(operands[0])
                 elif word == "open dialog":
                     with self.subTest(name, line=i + 1):
-                        self.assertIn(room, PERSON_ROOMS)
+                        self.assertIn(room, self.words.person_rooms())
 
     def test_scripts_started_from_replies_open_the_conversation_before_anyone_speaks(self):
         for lower in FROM_REPLIES:
             with self.subTest(lower):
-                words = [word for _i, word, _ops in commands(self.scripts[self.by_lower[lower]])]
+                words = [word for _i, word, _ops in commands(self.scripts[self.by_lower[lower]], self.words)]
                 self.assertIn("open dialog", words)
                 self.assertLess(words.index("open dialog"), words.index("say"))
 
@@ -239,11 +204,11 @@ class StoryScriptsTest(unittest.TestCase):
         """Where a conversation opens or the room's person speaks, Kroxl's
         figure must not stand in front of that person's."""
         for name, lines in self.scripts.items():
-            spot = hot_spot_of(name)
-            room = ROOMS[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
+            spot = hot_spot_of(name, self.rooms)
+            room = self.rooms[spot[0]][0] if spot and name.lower() not in ENGINE_NAMED \
                 else ENGINE_NAMED.get(name.lower())
             place = None
-            for i, word, operands in commands(lines):
+            for i, word, operands in commands(lines, self.words):
                 if word == "goto room":
                     room, place = int(operands[0]), None
                 elif word in ("walking to", "jump to"):
@@ -261,7 +226,7 @@ class StoryScriptsTest(unittest.TestCase):
         gained = {}
         for name, lines in self.scripts.items():
             taken = set()
-            for _i, word, operands in commands(lines):
+            for _i, word, operands in commands(lines, self.words):
                 if word == "inventar sub":
                     taken.add(operands[0])
                 elif word == "inventar add" and operands[0] not in taken:

@@ -53,7 +53,7 @@ class TextFitTest(unittest.TestCase):
             os.makedirs(os.path.join(root, "source", "dialogs"))
             with open(os.path.join(root, text_fit.DIALOGUE_SOURCE), "wb") as f:
                 f.write("Tögl:\r\nEine Tasse Kaffee, bitte!\r\n \r\n\r\nMotty:\r\nHallo!\r\n".encode("cp1252"))
-            self.assertEqual(text_fit.source_replies(root),
+            self.assertEqual(text_fit.source_replies(root, {"Tägl:", "Tögl:", "Motty:"}),
                              [("reply", "Eine Tasse Kaffee, bitte!"), ("reply", "Hallo!")])
 
     def test_the_measure_is_the_game_fonts_own(self):

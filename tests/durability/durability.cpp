@@ -75,8 +75,9 @@ game::OptionValues optionsOf(long k) {
   f1.cd2.Caption = f1.cd.Caption;
   (void)!::write(ready, "r", 1);
   for (long k = firstVersion; rounds < 0 || k < firstVersion + rounds; ++k) {
-    // As the menu does when it opens: the screen shot that becomes the thumbnail.
-    gfx::saveBmp(f1.programPath("\\temp.bmp"), gfx::Bitmap(640, 400, gfx::toPixel(colourOf(k))));
+    // As the menu does when it opens: the screen shot that becomes the
+    // thumbnail (a failed write shows in the thumbnails the parent checks).
+    (void)gfx::saveBmp(f1.programPath("\\temp.bmp"), gfx::Bitmap(640, 400, gfx::toPixel(colourOf(k))));
     f1.composeSaveGame();
     game.Form3->Memo2.Lines.assign(saveLines(k));
     game.Form9->Edit1.setText(kNames[k % 3]);
@@ -112,7 +113,7 @@ std::string check(const std::string& dir, std::set<std::string>& existed, Figure
     }
     existed.insert(save);
     sys::TextList file;
-    if (auto r = file.loadFromFile(save); !r.ok()) return r.error;
+    if (auto r = file.loadFromFile(save); !r.ok()) return r.error().message;
     char* end = nullptr;
     const long k = std::strtol(file.get(8).c_str(), &end, 10);
     if (file.lines() != saveLines(k)) return save + " is no complete version (" + file.get(8) + ")";
@@ -121,12 +122,12 @@ std::string check(const std::string& dir, std::set<std::string>& existed, Figure
       ++figures.savesWithoutThumbnail;
       continue;
     }
-    const gfx::BmpResult thumbnail = gfx::loadBmp(save + ".bmp");
-    if (!thumbnail.ok()) return thumbnail.error;
-    if (thumbnail.bitmap->width() != 160 || thumbnail.bitmap->height() != 100) return save + ".bmp has the wrong size";
+    const sys::Result<gfx::Bitmap> thumbnail = gfx::loadBmp(save + ".bmp");
+    if (!thumbnail.ok()) return thumbnail.error().message;
+    if (thumbnail->width() != 160 || thumbnail->height() != 100) return save + ".bmp has the wrong size";
     for (int y = 0; y < 100; ++y)
       for (int x = 0; x < 160; ++x)
-        if (gfx::toColor(thumbnail.bitmap->pixel(x, y)) != colourOf(k))
+        if (gfx::toColor(thumbnail->pixel(x, y)) != colourOf(k))
           return save + ".bmp is not the picture of version " + std::to_string(k);
   }
 
@@ -134,7 +135,7 @@ std::string check(const std::string& dir, std::set<std::string>& existed, Figure
   if (fs::exists(options)) {
     existed.insert(options);
     sys::TextList file;
-    if (auto r = file.loadFromFile(options); !r.ok()) return r.error;
+    if (auto r = file.loadFromFile(options); !r.ok()) return r.error().message;
     game::OptionValues v;
     v.speed = std::atoi(file.get(10).c_str());
     v.music = file.get(13) == "true";

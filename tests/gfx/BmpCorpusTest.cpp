@@ -12,14 +12,14 @@ namespace {
 
 using gfx::Bitmap;
 
-gfx::BmpResult decodeSuiteFile(const std::string& relative) {
+sys::Result<gfx::Bitmap> decodeSuiteFile(const std::string& relative) {
   return gfx::decodeBmp(readBytes(bmpSuiteDir() + "/" + relative));
 }
 
 Bitmap loadGood(const std::string& relative) {
-  gfx::BmpResult r = decodeSuiteFile(relative);
-  EXPECT_TRUE(r.ok()) << relative << ": " << r.error;
-  return r.ok() ? *r.bitmap : Bitmap();
+  sys::Result<gfx::Bitmap> r = decodeSuiteFile(relative);
+  EXPECT_TRUE(r.ok()) << relative << ": " << r.error().message;
+  return r.ok() ? *r : Bitmap();
 }
 
 class BmpSuite : public testing::Test {
@@ -161,14 +161,14 @@ TEST_F(BmpSuite, BadFilesAreRejectedNamingTheirFault) {
   };
   const Bitmap pal1 = loadGood("g/pal1.bmp");
   for (const std::string& name : suiteFiles("b")) {
-    const gfx::BmpResult r = decodeSuiteFile("b/" + name);
+    const sys::Result<gfx::Bitmap> r = decodeSuiteFile("b/" + name);
     if (name == "baddens1.bmp" || name == "baddens2.bmp") {
-      EXPECT_TRUE(r.ok() && *r.bitmap == pal1) << name;
+      EXPECT_TRUE(r.ok() && *r == pal1) << name;
       continue;
     }
     ASSERT_TRUE(fault.count(name)) << "no expectation for b/" << name;
-    EXPECT_FALSE(r.ok()) << name;
-    EXPECT_NE(r.error.find(fault.at(name)), std::string::npos) << name << ": " << r.error;
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_NE(r.error().message.find(fault.at(name)), std::string::npos) << name << ": " << r.error().message;
   }
 }
 
@@ -176,12 +176,12 @@ TEST_F(BmpSuite, BadFilesAreRejectedNamingTheirFault) {
 TEST_F(BmpSuite, QuestionableAndForeignFilesLoadOrFailCleanly) {
   for (const char* folder : {"q", "x"})
     for (const std::string& name : suiteFiles(folder)) {
-      const gfx::BmpResult r = decodeSuiteFile(std::string(folder) + "/" + name);
+      const sys::Result<gfx::Bitmap> r = decodeSuiteFile(std::string(folder) + "/" + name);
       if (r.ok()) {
-        EXPECT_EQ(r.bitmap->width(), 127) << name;
-        EXPECT_EQ(r.bitmap->height(), 64) << name;
+        EXPECT_EQ(r->width(), 127) << name;
+        EXPECT_EQ(r->height(), 64) << name;
       } else {
-        EXPECT_FALSE(r.error.empty()) << name;
+        EXPECT_FALSE(r.error().message.empty()) << name;
       }
     }
 }

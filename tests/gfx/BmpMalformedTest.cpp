@@ -48,9 +48,10 @@ std::string rle4(int width, int height, const std::string& stream) {
 
 // Expects the file to be refused with an error that contains `reason`.
 void expectRefused(const std::string& file, const std::string& reason) {
-  const gfx::BmpResult r = gfx::decodeBmp(file);
-  EXPECT_FALSE(r.ok()) << "accepted; expected: " << reason;
-  EXPECT_NE(r.error.find(reason), std::string::npos) << "error: " << r.error << "\nexpected: " << reason;
+  const sys::Result<gfx::Bitmap> r = gfx::decodeBmp(file);
+  ASSERT_FALSE(r.ok()) << "accepted; expected: " << reason;
+  EXPECT_NE(r.error().message.find(reason), std::string::npos)
+      << "error: " << r.error().message << "\nexpected: " << reason;
 }
 
 std::string patched32(std::string file, size_t at, uint32_t v) {
@@ -189,12 +190,12 @@ TEST(BmpMalformed, RandomDamageIsHandled) {
       std::string file = seed;
       const int flips = 1 + static_cast<int>(rng() % 4);
       for (int i = 0; i < flips; ++i) file[rng() % file.size()] = static_cast<char>(rng());
-      const gfx::BmpResult r = gfx::decodeBmp(file);
+      const sys::Result<gfx::Bitmap> r = gfx::decodeBmp(file);
       if (r.ok()) {
-        ASSERT_FALSE(r.bitmap->empty());
-        ASSERT_EQ(r.bitmap->pixels().size(), static_cast<size_t>(r.bitmap->width()) * r.bitmap->height());
+        ASSERT_FALSE(r->empty());
+        ASSERT_EQ(r->pixels().size(), static_cast<size_t>(r->width()) * r->height());
       } else {
-        ASSERT_FALSE(r.error.empty());
+        ASSERT_FALSE(r.error().message.empty());
       }
     }
 }

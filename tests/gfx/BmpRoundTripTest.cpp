@@ -27,9 +27,9 @@ Bitmap randomPicture(int w, int h, uint32_t seed, uint32_t alpha = 0xFF000000u) 
 Bitmap decoded(const std::string& file) {
   const auto exact = std::make_unique<char[]>(file.size());
   std::copy(file.begin(), file.end(), exact.get());
-  gfx::BmpResult r = gfx::decodeBmp(std::string_view(exact.get(), file.size()));
-  EXPECT_TRUE(r.ok()) << r.error;
-  return r.ok() ? *r.bitmap : Bitmap();
+  sys::Result<gfx::Bitmap> r = gfx::decodeBmp(std::string_view(exact.get(), file.size()));
+  EXPECT_TRUE(r.ok()) << r.error().message;
+  return r.ok() ? *r : Bitmap();
 }
 
 std::vector<uint32_t> pattern(int w, int h, uint32_t colours) {
@@ -71,17 +71,17 @@ TEST(BmpRoundTrip, SavedFilesLoadBackAndReplaceOldOnes) {
   ASSERT_TRUE(gfx::saveBmp(path, randomPicture(20, 10, 1)).ok());
   const Bitmap second = randomPicture(13, 11, 2);
   ASSERT_TRUE(gfx::saveBmp(path, second).ok());
-  gfx::BmpResult loaded = gfx::loadBmp(path);
-  ASSERT_TRUE(loaded.ok()) << loaded.error;
-  EXPECT_TRUE(*loaded.bitmap == second);
+  sys::Result<gfx::Bitmap> loaded = gfx::loadBmp(path);
+  ASSERT_TRUE(loaded.ok()) << loaded.error().message;
+  EXPECT_TRUE(*loaded == second);
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1)
       << "a temporary file was left behind";
 
   EXPECT_FALSE(gfx::saveBmp((dir / "empty.bmp").string(), Bitmap()).ok());
   EXPECT_FALSE(std::filesystem::exists(dir / "empty.bmp"));
-  const gfx::BmpResult missing = gfx::loadBmp((dir / "missing.bmp").string());
-  EXPECT_FALSE(missing.ok());
-  EXPECT_NE(missing.error.find("missing.bmp"), std::string::npos) << missing.error;
+  const sys::Result<gfx::Bitmap> missing = gfx::loadBmp((dir / "missing.bmp").string());
+  ASSERT_FALSE(missing.ok());
+  EXPECT_NE(missing.error().message.find("missing.bmp"), std::string::npos) << missing.error().message;
   EXPECT_THROW(gfx::loadBmpOrThrow((dir / "missing.bmp").string()), gfx::PictureError);
   std::filesystem::remove_all(dir);
 }

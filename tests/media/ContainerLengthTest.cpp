@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
@@ -34,9 +35,9 @@ TEST(ContainerLength, VideosMadeByTheFfmpegTool) {
     const std::string path = dir.file(c.name);
     ASSERT_TRUE(ffmpeg("-f lavfi -i " + std::string(c.source) + " " + c.codec + " '" + path + "'")) << c.name;
     const auto r = media::mediaLength(path);
-    ASSERT_TRUE(r.ok()) << r.error;
+    ASSERT_TRUE(r.ok()) << r.error().message;
     // Within one frame: an MPEG program stream stores no duration at all.
-    EXPECT_NEAR(r.ms, c.ms, 40) << c.name;
+    EXPECT_NEAR(*r, c.ms, 40) << c.name;
   }
 }
 
@@ -48,8 +49,8 @@ TEST(ContainerLength, WaveFromFfmpegAgreesWithOurParser) {
   ASSERT_TRUE(
       ffmpeg("-f lavfi -i sine=frequency=440:duration=1.5 -ar 22050 -ac 2 -c:a pcm_s16le '" + path + "'"));
   const auto r = media::mediaLength(path);
-  ASSERT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.ms, 1500);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(*r, 1500);
 }
 
 TEST(ContainerLength, PicturesAndGarbageAreNotVideos) {
@@ -59,15 +60,31 @@ TEST(ContainerLength, PicturesAndGarbageAreNotVideos) {
                           le(1, 2) + le(24, 2) + le(0, 4) + le(4, 4) + le(2835, 4) + le(2835, 4) + le(0, 4) +
                           le(0, 4) + std::string("\xff\x00\x00\x00", 4);
   const auto picture = media::mediaLength(dir.write("cls.bmp", bmp));
-  EXPECT_FALSE(picture.ok());
-  EXPECT_NE(picture.error.find("still picture"), std::string::npos) << picture.error;
+  ASSERT_FALSE(picture.ok());
+  EXPECT_NE(picture.error().message.find("still picture"), std::string::npos) << picture.error().message;
 
   std::string noise;
   std::mt19937 random(7);
   for (int i = 0; i < 4096; ++i) noise += static_cast<char>(random());
   for (const char* name : {"noise.avi", "noise.mpg", "noise"}) {
     const auto r = media::mediaLength(dir.write(name, noise));
-    EXPECT_FALSE(r.ok()) << name << " gave " << r.ms << " ms";
+    EXPECT_FALSE(r.ok()) << name << " gave " << *r << " ms";
+  }
+}
+
+// A playlist in a film's place made FFmpeg open the files it names: any file
+// on the machine, and a named pipe blocked the game for ever.
+TEST(ContainerLength, AFilmThatIsAPlaylistOpensNothingElse) {
+  TempDir dir;
+  const std::string film =
+      dir.write("film.avi", testsupport::readAll(std::string(KROXL_BINARY_DIR) + "/game/movies/black.avi"));
+  ASSERT_TRUE(media::mediaLength(film).ok());
+  const std::string pipe = dir.file("pipe.ts");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  for (const std::string& named : {film, pipe}) {
+    const std::string playlist = "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n" + named + "\n#EXT-X-ENDLIST\n";
+    const auto r = media::mediaLength(dir.write("liste.avi", playlist));
+    EXPECT_FALSE(r.ok()) << named << " gave " << *r << " ms";
   }
 }
 

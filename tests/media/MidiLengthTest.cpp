@@ -10,14 +10,14 @@ namespace {
 
 int64_t lengthOf(const std::string& smf) {
   const auto r = media::readMidiInfo(smf);
-  EXPECT_TRUE(r.ok()) << r.error;
-  return r.info.lengthMs;
+  EXPECT_TRUE(r.ok()) << r.error().message;
+  return r.ok() ? r->lengthMs : 0;
 }
 
 std::string errorOf(const std::string& smf) {
   const auto r = media::readMidiInfo(smf);
-  EXPECT_FALSE(r.ok()) << "accepted, length " << r.info.lengthMs;
-  return r.error;
+  EXPECT_FALSE(r.ok()) << "accepted, length " << r->lengthMs;
+  return r.ok() ? std::string() : r.error().message;
 }
 
 // 480 ticks a quarter: two beats at 120 bpm (1000 ms), then one at 60 (1000 ms).
@@ -32,15 +32,15 @@ std::string tempoChangeSong() {
 
 TEST(MidiLength, TempoChangesOfTheConductorTrackApplyToAllTracks) {
   const auto r = media::readMidiInfo(tempoChangeSong());
-  ASSERT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.info.lastTick, 1440u);
-  EXPECT_EQ(r.info.tempoChanges, 2);
-  EXPECT_EQ(r.info.lengthMs, 2000);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(r->lastTick, 1440u);
+  EXPECT_EQ(r->tempoChanges, 2);
+  EXPECT_EQ(r->lengthMs, 2000);
 
   TempDir dir;
   const auto fromFile = media::mediaLength(dir.write("song.MID", tempoChangeSong()));
-  EXPECT_TRUE(fromFile.ok()) << fromFile.error;
-  EXPECT_EQ(fromFile.ms, 2000);
+  ASSERT_TRUE(fromFile.ok()) << fromFile.error().message;
+  EXPECT_EQ(*fromFile, 2000);
 }
 
 TEST(MidiLength, TempoChangesAreMergedInTickOrder) {
@@ -81,8 +81,8 @@ TEST(MidiLength, RmidWrapperAndUnknownChunksAreRead) {
   const std::string smf = midiHeader(1, 1, 480) + "XFIH" + be(3, 4) + "abc" + track(endOfTrack(960));
   EXPECT_EQ(lengthOf(smf), 1000);
   const auto r = media::readMidiInfo(riff("RMID", chunk("data", smf)));
-  EXPECT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.info.lengthMs, 1000);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(r->lengthMs, 1000);
 }
 
 TEST(MidiLength, RejectsMalformedFiles) {
@@ -132,8 +132,7 @@ TEST(MidiLength, DamagedFilesNeverCrashOrHang) {
     std::string damaged = song;
     for (int k = 0; k < 3; ++k) damaged[random() % damaged.size()] = static_cast<char>(random());
     const auto r = media::readMidiInfo(damaged);
-    EXPECT_TRUE(r.ok() || !r.error.empty());
-    EXPECT_GE(r.info.lengthMs, 0);
+    EXPECT_TRUE(r.ok() ? r->lengthMs >= 0 : !r.error().message.empty());
   }
 }
 
@@ -141,8 +140,8 @@ TEST(MidiLength, MediaLengthNamesTheFileInItsError) {
   TempDir dir;
   const std::string path = dir.write("broken.mid", midiHeader(1, 2, 480) + track(endOfTrack(0)));
   const auto r = media::mediaLength(path);
-  EXPECT_FALSE(r.ok());
-  EXPECT_EQ(r.error, path + ": the file ends after 1 of 2 tracks");
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().message, path + ": the file ends after 1 of 2 tracks");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <utility>
 #include <vector>
 
 #include "MediaFiles.h"
@@ -71,8 +73,8 @@ const std::string kEnd = bytes({0xFF, 0x2F, 0x00});
 
 int64_t lengthOf(const std::string& smf) {
   const auto r = media::readMidiInfo(smf);
-  EXPECT_TRUE(r.ok()) << r.error;
-  return r.info.lengthMs;
+  EXPECT_TRUE(r.ok()) << r.error().message;
+  return r.ok() ? r->lengthMs : 0;
 }
 
 // At the default 120 beats a minute and 480 ticks a quarter, a tick is 1/960 s.
@@ -82,21 +84,21 @@ const std::string kThreeNotes =
           noteOn(240, 64) + noteOff(240, 64) + endOfTrack(0));
 
 TEST(MidiSeekTest, ACutAtTheStartKeepsEveryEvent) {
-  const media::MidiCut cut = media::midiFrom(kThreeNotes, 0);
-  ASSERT_TRUE(cut.ok()) << cut.error;
+  const sys::Result<std::string> cut = media::midiFrom(kThreeNotes, 0);
+  ASSERT_TRUE(cut.ok()) << cut.error().message;
   const Events expected = {{0, kProgram},  {0, on(60)},   {240, off(60)},  {480, on(62)},
                            {720, off(62)}, {960, on(64)}, {1200, off(64)}, {1200, kEnd}};
-  EXPECT_EQ(tracksOf(cut.smf), std::vector<Events>{expected});
-  EXPECT_EQ(lengthOf(cut.smf), lengthOf(kThreeNotes));
+  EXPECT_EQ(tracksOf(*cut), std::vector<Events>{expected});
+  EXPECT_EQ(lengthOf(*cut), lengthOf(kThreeNotes));
 }
 
 TEST(MidiSeekTest, WhatWasPlayedIsDroppedTheSetUpKeptAndTheRestMovedForward) {
-  const media::MidiCut cut = media::midiFrom(kThreeNotes, 500);  // tick 480
-  ASSERT_TRUE(cut.ok()) << cut.error;
+  const sys::Result<std::string> cut = media::midiFrom(kThreeNotes, 500);  // tick 480
+  ASSERT_TRUE(cut.ok()) << cut.error().message;
   const Events expected = {{0, kProgram}, {0, on(62)},    {240, off(62)},
                            {480, on(64)}, {720, off(64)}, {720, kEnd}};
-  EXPECT_EQ(tracksOf(cut.smf), std::vector<Events>{expected});
-  EXPECT_EQ(lengthOf(cut.smf), lengthOf(kThreeNotes) - 500);
+  EXPECT_EQ(tracksOf(*cut), std::vector<Events>{expected});
+  EXPECT_EQ(lengthOf(*cut), lengthOf(kThreeNotes) - 500);
 }
 
 TEST(MidiSeekTest, NotesSoundingAtTheCutAreStruckAgainOnce) {
@@ -104,17 +106,17 @@ TEST(MidiSeekTest, NotesSoundingAtTheCutAreStruckAgainOnce) {
   const std::string held = midiHeader(0, 1, 480) +
                            track(noteOn(0, 60) + noteOn(0, 64) + noteOn(0, 64) + bytes({0x00, 0xA0, 60, 30}) +
                                  noteOff(960, 60) + noteOff(0, 64) + endOfTrack(0));
-  const media::MidiCut cut = media::midiFrom(held, 8);
-  ASSERT_TRUE(cut.ok()) << cut.error;
+  const sys::Result<std::string> cut = media::midiFrom(held, 8);
+  ASSERT_TRUE(cut.ok()) << cut.error().message;
   const Events expected = {{0, on(60)}, {0, on(64)}, {952, off(60)}, {952, off(64)}, {952, kEnd}};
-  EXPECT_EQ(tracksOf(cut.smf), std::vector<Events>{expected});
+  EXPECT_EQ(tracksOf(*cut), std::vector<Events>{expected});
 
   // A note that has ended, by a note-on of velocity 0, is not struck again.
   const std::string ended = midiHeader(0, 1, 480) + track(noteOn(0, 60) + vlq(100) + bytes({0x90, 60, 0}) +
                                                           noteOn(860, 62) + endOfTrack(0));
-  const media::MidiCut later = media::midiFrom(ended, 500);
-  ASSERT_TRUE(later.ok()) << later.error;
-  EXPECT_EQ(tracksOf(later.smf), (std::vector<Events>{{{480, on(62)}, {480, kEnd}}}));
+  const sys::Result<std::string> later = media::midiFrom(ended, 500);
+  ASSERT_TRUE(later.ok()) << later.error().message;
+  EXPECT_EQ(tracksOf(*later), (std::vector<Events>{{{480, on(62)}, {480, kEnd}}}));
 }
 
 TEST(MidiSeekTest, TheTempoMapOfAllTracksDecidesWhereTheCutFalls) {
@@ -125,14 +127,30 @@ TEST(MidiSeekTest, TheTempoMapOfAllTracksDecidesWhereTheCutFalls) {
   const std::string piece = midiHeader(1, 2, 480) + conductor + notes;
   ASSERT_EQ(lengthOf(piece), 2000);
 
-  const media::MidiCut cut =
+  const sys::Result<std::string> cut =
       media::midiFrom(piece, 1500);  // one second at 60, half a second at 120: tick 960
-  ASSERT_TRUE(cut.ok()) << cut.error;
-  const auto tracks = tracksOf(cut.smf);
+  ASSERT_TRUE(cut.ok()) << cut.error().message;
+  const auto tracks = tracksOf(*cut);
   ASSERT_EQ(tracks.size(), 2u);
   EXPECT_EQ(tracks[0], (Events{{0, tempo(0, 60).substr(1)}, {0, tempo(0, 120).substr(1)}, {0, kEnd}}));
   EXPECT_EQ(tracks[1], (Events{{0, on(64)}, {480, off(64)}, {480, kEnd}}));
-  EXPECT_EQ(lengthOf(cut.smf), 500);
+  EXPECT_EQ(lengthOf(*cut), 500);
+}
+
+TEST(MidiSeekTest, APositionThePieceNeverReachesCutsAfterItsLastEvent) {
+  // From tick 480 on the tempo is 0: the rest takes no time, so 5 s in lies
+  // after all of it. An SMPTE piece's ticks at the farthest position do not
+  // fit 64 bits.
+  const std::string stop = bytes({0xFF, 0x51, 0x03, 0, 0, 0});
+  const std::string frozen = midiHeader(0, 1, 480) + track(noteOn(0, 60) + noteOff(480, 60) + vlq(0) + stop +
+                                                           noteOn(10, 62) + noteOff(10, 62) + endOfTrack(0));
+  const std::string smpte = midiHeader(0, 1, 0xE250) + track(noteOn(0, 60) + noteOff(480, 60) + endOfTrack(0));
+  for (const auto& [piece, ms] : {std::pair{frozen, int64_t{5000}}, std::pair{smpte, INT64_MAX}}) {
+    const auto cut = media::midiFrom(piece, ms);
+    ASSERT_TRUE(cut.ok()) << cut.error().message;
+    const Events setUp = piece == frozen ? Events{{0, stop}, {0, kEnd}} : Events{{0, kEnd}};
+    EXPECT_EQ(tracksOf(*cut), std::vector<Events>{setUp}) << ms;
+  }
 }
 
 TEST(MidiSeekTest, RunningStatusAndRmidFilesComeOutPlain) {
@@ -141,10 +159,10 @@ TEST(MidiSeekTest, RunningStatusAndRmidFilesComeOutPlain) {
                                                         vlq(480) + bytes({64, 100}) + endOfTrack(480));
   const std::string rmid = riff("RMID", chunk("data", smf));
   EXPECT_EQ(media::plainSmf(rmid), smf);
-  const media::MidiCut cut = media::midiFrom(rmid, 500);
-  ASSERT_TRUE(cut.ok()) << cut.error;
-  EXPECT_EQ(cut.smf.substr(0, 4), "MThd");
-  EXPECT_EQ(tracksOf(cut.smf), (std::vector<Events>{{{0, on(60)}, {0, on(62)}, {480, on(64)}, {960, kEnd}}}));
+  const sys::Result<std::string> cut = media::midiFrom(rmid, 500);
+  ASSERT_TRUE(cut.ok()) << cut.error().message;
+  EXPECT_EQ(cut->substr(0, 4), "MThd");
+  EXPECT_EQ(tracksOf(*cut), (std::vector<Events>{{{0, on(60)}, {0, on(62)}, {480, on(64)}, {960, kEnd}}}));
 }
 
 TEST(MidiSeekTest, MalformedFilesAreErrorsAtEveryLength) {

@@ -17,10 +17,10 @@ TEST(MidiSequenceTest, TracksMergeInTimeOrderAtTheFramesOfTheTempoMap) {
   const std::string gmReset = bytes({0xF0, 0x05, 0x7E, 0x7F, 0x09, 0x01, 0xF7});
   const std::string melody =
       track(vlq(0) + gmReset + bytes({0x00, 0xC0, 19}) + noteOn(480, 60) + noteOff(960, 60) + endOfTrack(0));
-  const media::SequenceResult r = media::sequenceMidi(midiHeader(1, 2, 480) + conductor + melody, 1000);
-  ASSERT_TRUE(r.ok()) << r.error;
+  const auto r = media::sequenceMidi(midiHeader(1, 2, 480) + conductor + melody, 1000);
+  ASSERT_TRUE(r.ok()) << r.error().message;
 
-  const std::vector<media::MidiCue>& cues = r.sequence->cues;
+  const std::vector<media::MidiCue>& cues = (*r)->cues;
   ASSERT_EQ(cues.size(), 4u) << "meta events stay out";
   EXPECT_EQ(cues[0].frame, 0u);
   EXPECT_EQ(cues[0].message, gmReset);
@@ -32,10 +32,9 @@ TEST(MidiSequenceTest, TracksMergeInTimeOrderAtTheFramesOfTheTempoMap) {
 }
 
 TEST(MidiSequenceTest, AMalformedFileIsAnError) {
-  const media::SequenceResult r =
-      media::sequenceMidi(midiHeader(0, 1, 480) + track(vlq(0) + bytes({60, 100})), 22050);
-  EXPECT_FALSE(r.ok());
-  EXPECT_EQ(r.error, "track 1: a data byte without a running status");
+  const auto r = media::sequenceMidi(midiHeader(0, 1, 480) + track(vlq(0) + bytes({60, 100})), 22050);
+  ASSERT_FALSE(r.ok());
+  EXPECT_EQ(r.error().message, "track 1: a data byte without a running status");
 }
 
 }  // namespace

@@ -52,11 +52,11 @@ std::string demoVoice() {
   std::error_code error;
   for (const auto& entry : std::filesystem::recursive_directory_iterator(dir, error)) {
     if (entry.path().extension() != ".wav") continue;
-    const media::LengthResult length = media::mediaLength(entry.path().string());
-    if (!length.ok() || length.ms < 2000) continue;
-    if (best.empty() || length.ms < bestMs || (length.ms == bestMs && entry.path().string() < best)) {
+    const sys::Result<int64_t> length = media::mediaLength(entry.path().string());
+    if (!length.ok() || *length < 2000) continue;
+    if (best.empty() || *length < bestMs || (*length == bestMs && entry.path().string() < best)) {
       best = entry.path().string();
-      bestMs = length.ms;
+      bestMs = *length;
     }
   }
   return best;

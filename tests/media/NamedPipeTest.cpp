@@ -20,12 +20,12 @@ TEST(NamedPipe, EveryMediaReaderRefusesItAtOnce) {
   ASSERT_EQ(::mkfifo(film.c_str(), 0644), 0);
 
   for (const std::string& path : {wave, film}) {
-    const media::LengthResult length = media::mediaLength(path);
-    EXPECT_FALSE(length.ok());
-    EXPECT_NE(length.error.find("not a regular file"), std::string::npos) << length.error;
-    std::string error;
-    EXPECT_EQ(media::FfmpegStream::open(path, AVMEDIA_TYPE_VIDEO, error), nullptr);
-    EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
+    const sys::Result<int64_t> length = media::mediaLength(path);
+    ASSERT_FALSE(length.ok());
+    EXPECT_NE(length.error().message.find("not a regular file"), std::string::npos) << length.error().message;
+    const auto stream = media::FfmpegStream::open(path, AVMEDIA_TYPE_VIDEO);
+    ASSERT_FALSE(stream.ok());
+    EXPECT_NE(stream.error().message.find("not a regular file"), std::string::npos) << stream.error().message;
   }
 
   media::MixerAudio audio;

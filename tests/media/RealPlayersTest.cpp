@@ -5,6 +5,7 @@
 
 #include "PlayerTestKit.h"
 #include "media/FfmpegVideoPlayer.h"
+#include "media/MidiSynth.h"
 #include "media/MixerMusicPlayer.h"
 #include "media/MixerWavePlayer.h"
 #include "media/RealPlayers.h"
@@ -96,6 +97,22 @@ TEST(MixerWavePlayerTest, AWaveTheMixerCannotDecodeFailsOnOpenNotOnPlay) {
   }
   EXPECT_EQ(player.mode(), media::Mode::NotOpen);
   EXPECT_THROW(player.Length(), media::MediaError);
+}
+
+}  // namespace
+
+namespace {
+
+// The synthesizer needs no sound device: a missing or damaged font is told apart.
+TEST(MidiSynthTest, AFontThatIsMissingOrNoSoundFontIsRefusedByName) {
+  testsupport::TempDir dir;
+  const std::string garbage = dir.write("kaputt.sf2", std::string(4096, 'x'));
+  const auto missing = media::MidiSynth::load(dir.file("fehlt.sf2"), 22050, 0.2);
+  ASSERT_FALSE(missing.ok());
+  EXPECT_EQ(missing.error().message, "the sound font " + dir.file("fehlt.sf2") + " is missing");
+  const auto damaged = media::MidiSynth::load(garbage, 22050, 0.2);
+  ASSERT_FALSE(damaged.ok());
+  EXPECT_EQ(damaged.error().message, "the sound font " + garbage + " cannot be read");
 }
 
 }  // namespace

@@ -137,16 +137,16 @@ TEST(VideoSoundTest, TheSoundTrackIsDecodedIntoAWaveOfItsOwnLength) {
   if (!haveFfmpegTool()) GTEST_SKIP() << "no ffmpeg tool";
   const std::string path = writeTestFilm(dir, "Film.avi");
   ASSERT_FALSE(path.empty());
-  const media::VideoSoundResult sound = media::decodeVideoSound(path, 5000);
-  ASSERT_TRUE(sound.error.empty()) << sound.error;
-  ASSERT_GT(sound.wav.size(), 44u);
-  EXPECT_EQ(sound.wav.substr(0, 4), "RIFF");
-  EXPECT_EQ(sound.wav.size() - 44, 22050u * 2) << "one second of 16-bit mono at 22050 Hz";
-  EXPECT_EQ(media::decodeVideoSound(path, 500).wav.size() - 44, 11025u * 2) << "cut at the limit";
+  const sys::Result<std::string> sound = media::decodeVideoSound(path, 5000);
+  ASSERT_TRUE(sound.ok()) << sound.error().message;
+  ASSERT_GT(sound->size(), 44u);
+  EXPECT_EQ(sound->substr(0, 4), "RIFF");
+  EXPECT_EQ(sound->size() - 44, 22050u * 2) << "one second of 16-bit mono at 22050 Hz";
+  EXPECT_EQ(media::decodeVideoSound(path, 500).value().size() - 44, 11025u * 2) << "cut at the limit";
 
-  const media::VideoSoundResult none = media::decodeVideoSound(writeTestFilm(dir, "Silent.avi", true), 5000);
-  EXPECT_TRUE(none.wav.empty());
-  EXPECT_FALSE(none.error.empty());
+  const sys::Result<std::string> none = media::decodeVideoSound(writeTestFilm(dir, "Silent.avi", true), 5000);
+  ASSERT_FALSE(none.ok());
+  EXPECT_FALSE(none.error().message.empty());
 }
 
 TEST(VideoFileTest, ASoundFileIsNoFilm) {

@@ -27,8 +27,8 @@ TEST(WavLength, PcmLengthsOfRealFiles) {
   TempDir dir;
   for (const auto& c : cases) {
     const auto r = media::mediaLength(dir.write(c.name, wave(c.format, c.frames)));
-    EXPECT_TRUE(r.ok()) << c.name << ": " << r.error;
-    EXPECT_EQ(r.ms, c.ms) << c.name;
+    ASSERT_TRUE(r.ok()) << c.name << ": " << r.error().message;
+    EXPECT_EQ(*r, c.ms) << c.name;
   }
 }
 
@@ -42,8 +42,8 @@ TEST(WavLength, SkipsOtherChunksAndTheirPadding) {
                        dataChunk(f, 5512) + chunk("cue ", std::string(28, '\0')));
   TempDir dir;
   const auto r = media::mediaLength(dir.write("extra.wav", bytes));
-  EXPECT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.ms, 250);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(*r, 250);
 }
 
 TEST(WavLength, OddDataChunkAtTheEndMayLackItsPadByte) {
@@ -51,10 +51,10 @@ TEST(WavLength, OddDataChunkAtTheEndMayLackItsPadByte) {
   std::string bytes = riff("WAVE", fmtChunk(f) + dataChunk(f, 1001));
   bytes.pop_back();  // the pad byte
   const auto r = media::readWavInfo(media::MemorySource(bytes));
-  EXPECT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.info.lengthMs, 1001);
-  EXPECT_EQ(r.info.channels, 1);
-  EXPECT_EQ(r.info.bitsPerSample, 8);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(r->lengthMs, 1001);
+  EXPECT_EQ(r->channels, 1);
+  EXPECT_EQ(r->bitsPerSample, 8);
 }
 
 TEST(WavLength, CompressedFormatsUseTheFactSampleCount) {
@@ -63,8 +63,8 @@ TEST(WavLength, CompressedFormatsUseTheFactSampleCount) {
   const std::string bytes =
       riff("WAVE", fmtChunk(f, 11100) + chunk("fact", le(33075, 4)) + chunk("data", std::string(11000, 'x')));
   const auto r = media::readWavInfo(media::MemorySource(bytes));
-  EXPECT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(r.info.lengthMs, 1500);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_EQ(r->lengthMs, 1500);
 }
 
 TEST(WavLength, RejectsMalformedFiles) {
@@ -93,9 +93,9 @@ TEST(WavLength, RejectsMalformedFiles) {
   for (const auto& c : cases) {
     const std::string path = dir.write(c.name, c.bytes);
     const auto r = media::mediaLength(path);
-    EXPECT_FALSE(r.ok()) << c.name;
-    EXPECT_NE(r.error.find(path), std::string::npos) << r.error;
-    EXPECT_NE(r.error.find(c.why), std::string::npos) << c.name << ": " << r.error;
+    ASSERT_FALSE(r.ok()) << c.name;
+    EXPECT_NE(r.error().message.find(path), std::string::npos) << r.error().message;
+    EXPECT_NE(r.error().message.find(c.why), std::string::npos) << c.name << ": " << r.error().message;
   }
 }
 
@@ -112,9 +112,8 @@ TEST(MediaLength, MissingEmptyAndDirectoryAreErrors) {
   TempDir dir;
   for (const std::string& path : {dir.file("missing.wav"), dir.write("empty.wav", ""), dir.path()}) {
     const auto r = media::mediaLength(path);
-    EXPECT_FALSE(r.ok()) << path;
-    EXPECT_EQ(r.ms, 0);
-    EXPECT_NE(r.error.find(path), std::string::npos) << r.error;
+    ASSERT_FALSE(r.ok()) << path;
+    EXPECT_NE(r.error().message.find(path), std::string::npos) << r.error().message;
   }
 }
 

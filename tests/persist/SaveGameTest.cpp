@@ -268,6 +268,28 @@ TEST_F(SaveGame, AFileThatIsNoSavedGameChangesNothing) {
   EXPECT_EQ(errors().size(), 1u);
 }
 
+// Each refusal is a sentence that names the file, as the error list shows it.
+TEST_F(SaveGame, TheReaderSaysWhyAFileCannotBeLoaded) {
+  writeSavedGame("gut.kvt", composedWith({}));
+  writeSavedGame("keller.kvt", composedWith({{6, "Keller"}}));
+  writeSavedGame("notiz.kvt", {"[room:]", "4"});
+  const std::string dir = f1().programPath("\\savegames\\");
+  const auto read = [&](const std::string& name) { return game::savegame::readSavedGame(dir + name); };
+
+  const auto good = read("gut.kvt");
+  ASSERT_TRUE(good.ok()) << good.error().message;
+  EXPECT_EQ(*good, composedWith({}));
+  const std::pair<const char*, std::string> refused[] = {
+      {"keller.kvt", "Savegame \"" + dir + "keller.kvt\" is damaged: [room:] \"Keller\" is not a number."},
+      {"notiz.kvt", "\"" + dir + "notiz.kvt\" is no Professor Kroxl savegame."},
+      {"fehlt.kvt", "Savegame \"" + dir + "fehlt.kvt\" cannot be read: "}};
+  for (const auto& [name, message] : refused) {
+    const auto r = read(name);
+    ASSERT_FALSE(r.ok()) << name;
+    EXPECT_EQ(r.error().message.substr(0, message.size()), message);
+  }
+}
+
 // A room that is not a number used to leave the player in the empty loading
 // room for good; a save of a hundred megabytes froze the game.
 TEST_F(SaveGame, ADamagedOrOversizedSaveIsRefusedWithAMessageAndThePlayerStaysPut) {
@@ -295,6 +317,21 @@ TEST_F(SaveGame, ADamagedOrOversizedSaveIsRefusedWithAMessageAndThePlayerStaysPu
     EXPECT_EQ(platform().asked[0].text,
               "Der Spielstand \"kaputt.kvt\" ist beschädigt und kann nicht geladen werden.");
     EXPECT_TRUE(f1().Runner.Enabled());
+  }
+}
+
+// A wildcard passed the existence test of "play music" and a sound effect is
+// no MIDI piece: the runner failed to open either and the game ended.
+TEST_F(SaveGame, MusicThePlayerCannotOpenIsLeftOutAndTheGameGoesOn) {
+  for (const std::string music : {"\\sound\\music\\*", "\\sound\\effects\\none.wav"}) {
+    writeSavedGame("musik.kvt", composedWith({{6, "4"}, {12, music}}));
+    g().Form5->Memo1.Lines.clear();
+    loadFirstSavedGame();
+    EXPECT_FALSE(queued({"play music", music})) << music;
+    runnerTicks(60);
+    EXPECT_FALSE(g().desktop.terminated()) << music;
+    EXPECT_EQ(f1().build.Tag, 4) << music;
+    EXPECT_EQ(errors(), Lines{"ERROR! Savegame: \"" + music + "\" after [midi:] is no music file, ignored."});
   }
 }
 

@@ -52,6 +52,18 @@ TEST(RoomTable, SlotsDefinedTwiceHaveExclusiveConditions) {
       }
 }
 
+// A slot may reach past the picture's edges, so that a click on the very edge
+// finds it, but part of it must lie on the 640 x 400 picture, where the
+// pointer can point at it, and it must say what it is.
+TEST(RoomTable, EveryHotSpotLiesPartlyOnThePictureAndHasAHoverText) {
+  for (const HotSpot& h : hotSpots()) {
+    const bool onPicture = h.width > 0 && h.height > 0 && h.left < 640 && h.left + h.width > 0 && h.top < 400 &&
+                           h.top + h.height > 0;
+    EXPECT_TRUE(onPicture) << h.room << "/" << h.slot << " " << h.text;
+    EXPECT_STRNE(h.text, "") << h.room << "/" << h.slot;
+  }
+}
+
 class RoomDemoData : public ::testing::Test {
  protected:
   void SetUp() override {

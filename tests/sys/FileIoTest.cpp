@@ -31,8 +31,8 @@ TEST(FileIo, AtomicWriteReplacesTheOldFileWholeAndLeavesNoTempFile) {
 TEST(FileIo, AFailedAtomicWriteKeepsWhatWasThere) {
   TempDir dir;
   const auto missingDir = sys::writeFileAtomic(dir.file("fehlt/x.txt"), "x");
-  EXPECT_FALSE(missingDir.ok());
-  EXPECT_NE(missingDir.error.find("fehlt/x.txt"), std::string::npos) << missingDir.error;
+  ASSERT_FALSE(missingDir.ok());
+  EXPECT_NE(missingDir.error().message.find("fehlt/x.txt"), std::string::npos) << missingDir.error().message;
 
   // A directory in the way cannot be replaced by a file.
   dir.write("savegames/keep.kvt", "alt");
@@ -43,14 +43,15 @@ TEST(FileIo, AFailedAtomicWriteKeepsWhatWasThere) {
 
 TEST(FileIo, ReadFileRefusesWhatItCannotReadWhole) {
   TempDir dir;
-  std::string error;
-  EXPECT_EQ(sys::readFile(dir.write("a.txt", "abc"), &error), "abc");
-  EXPECT_EQ(sys::readFile(dir.write("empty.txt", ""), &error), "");
-  EXPECT_FALSE(sys::readFile(dir.file("missing.txt"), &error));
-  EXPECT_NE(error.find("missing.txt"), std::string::npos);
-  EXPECT_FALSE(sys::readFile(dir.path(), &error));
-  EXPECT_FALSE(sys::readFile(dir.write("big.txt", std::string(100, 'x')), &error, 99));
-  EXPECT_NE(error.find("too large"), std::string::npos);
+  EXPECT_EQ(sys::readFile(dir.write("a.txt", "abc")).value(), "abc");
+  EXPECT_EQ(sys::readFile(dir.write("empty.txt", "")).value(), "");
+  const auto missing = sys::readFile(dir.file("missing.txt"));
+  ASSERT_FALSE(missing.ok());
+  EXPECT_NE(missing.error().message.find("missing.txt"), std::string::npos);
+  EXPECT_FALSE(sys::readFile(dir.path()).ok());
+  const auto big = sys::readFile(dir.write("big.txt", std::string(100, 'x')), 99);
+  ASSERT_FALSE(big.ok());
+  EXPECT_NE(big.error().message.find("too large"), std::string::npos);
   EXPECT_TRUE(sys::removeFile(dir.file("big.txt")));
   EXPECT_FALSE(sys::removeFile(dir.file("big.txt")));
 }
@@ -91,14 +92,14 @@ TEST(FileIo, ReadersRefuseWhatIsNoRegularFileWithoutWaiting) {
   TempDir dir;
   const std::string fifo = dir.file("eye1.bmp");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-  std::string error;
-  EXPECT_FALSE(sys::readFile(fifo, &error));
-  EXPECT_NE(error.find("not a regular file"), std::string::npos) << error;
-  EXPECT_EQ(sys::openRegularFile(fifo), -1);
+  const auto read = sys::readFile(fifo);
+  ASSERT_FALSE(read.ok());
+  EXPECT_NE(read.error().message.find("not a regular file"), std::string::npos) << read.error().message;
+  EXPECT_FALSE(sys::openRegularFile(fifo).ok());
   sys::TextList list{"bleibt"};
   EXPECT_FALSE(list.loadFromFile(fifo).ok());
   EXPECT_EQ(list.get(0), "bleibt");
-  EXPECT_FALSE(sys::readFile("/dev/null", &error)) << "a device is no file either";
+  EXPECT_FALSE(sys::readFile("/dev/null").ok()) << "a device is no file either";
 }
 
 }  // namespace

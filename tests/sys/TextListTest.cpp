@@ -144,8 +144,8 @@ TEST(TextList, AFailedLoadLeavesTheListAsItWas) {
   const std::string blankLines = dir.write("leer.smx", std::string(5 << 20, '\n'));
   for (const std::string& path : {dir.file("fehlt.txt"), dir.path(), blankLines}) {
     const auto result = list.loadFromFile(path);
-    EXPECT_FALSE(result.ok()) << path;
-    EXPECT_NE(result.error.find(path), std::string::npos) << result.error;
+    ASSERT_FALSE(result.ok()) << path;
+    EXPECT_NE(result.error().message.find(path), std::string::npos) << result.error().message;
   }
   EXPECT_EQ(list.lines(), std::vector<std::string>{"bleibt"});
   EXPECT_EQ(changes, 0);
@@ -159,8 +159,8 @@ TEST(TextList, AFailedLoadLeavesTheListAsItWas) {
 TEST(TextList, SavingIntoAMissingDirectoryIsAnError) {
   TempDir dir;
   const auto result = TextList{"x"}.saveToFile(dir.file("nicht/da.txt"));
-  EXPECT_FALSE(result.ok());
-  EXPECT_FALSE(result.error.empty());
+  ASSERT_FALSE(result.ok());
+  EXPECT_FALSE(result.error().message.empty());
 }
 
 }  // namespace

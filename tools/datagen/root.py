@@ -16,6 +16,7 @@ import sys
 import loudness
 import root_checks
 import text_fit
+import vocabulary
 
 # The modules that make the data root's files, in the order they run.
 MODULES = ["scenery_upper", "scenery_lower", "figures", "audio", "video", "voices"]
@@ -112,10 +113,18 @@ def program_lines(program):
     return [line for line in out.stdout.decode("utf-8").split("\n") if line]
 
 
-def text_problems(gamedir, program=None):
+def text_problems(gamedir, program):
     """Problems of the command scripts, the dialogue source and the voice
-    databases, as (game path, problem) pairs. Every line that scripts, the
-    dialogue source or the program (when given) can speak needs a recording."""
+    databases, as (game path, problem) pairs, against the program's
+    vocabulary. Every line that scripts, the dialogue source or the program
+    can speak needs a recording."""
+    if not program or not os.access(program, os.X_OK):
+        return [("scripts", f"no game program at {program} to list its vocabulary (datagen --check GAMEDIR "
+                            f"--kroxl PROGRAM)")]
+    try:
+        words = vocabulary.load(program)
+    except OSError as e:
+        return [("scripts", str(e))]
     out = []
 
     def exists(game_path):
@@ -145,12 +154,12 @@ def text_problems(gamedir, program=None):
         game_path = "\\source\\scripts\\" + name
         try:
             lines = lines_of(game_path)
-            found = root_checks.script_problems(lines, exists) + unvoiced(root_checks.spoken_keys(lines))
+            found = root_checks.script_problems(lines, exists, words) + unvoiced(root_checks.spoken_keys(lines, words))
         except (ValueError, UnicodeError) as e:
             found = [str(e)]
         out += [(game_path, why) for why in found]
     checks = [("\\source\\dialogs\\dialogs.sou",
-               lambda lines: root_checks.dialog_source_problems(lines) + unvoiced(root_checks.reply_keys(lines)))]
+               lambda lines: root_checks.dialog_source_problems(lines, words) + unvoiced(root_checks.reply_keys(lines)))]
     checks += [(path, lambda lines: root_checks.voice_problems(lines, exists)) for path in databases]
     for game_path, check_lines in checks:
         if problem(real_path(gamedir, game_path)):
@@ -160,9 +169,8 @@ def text_problems(gamedir, program=None):
         except (ValueError, UnicodeError) as e:
             found = [str(e)]
         out += [(game_path, why) for why in found]
-    if program and os.access(program, os.X_OK):
-        out += [(os.path.basename(program), f"spoken line without a recording: {key}")
-                for key in program_lines(program) if key not in recorded]
+    out += [(os.path.basename(program), f"spoken line without a recording: {key}")
+            for key in program_lines(program) if key not in recorded]
     return out
 
 

@@ -1,6 +1,8 @@
 """Deeper checks of a finished data root: the media files' headers and the
 command scripts, whose mistakes would otherwise only show as a game that
-hangs (an empty line stops the queue for good) or a missing sound.
+hangs (an empty line stops the queue for good) or a missing sound. The
+commands, story commands and people come from the program's own tables
+(vocabulary.py).
 
 Each check returns a list of problem texts; an empty list means fine.
 """
@@ -8,24 +10,6 @@ import os
 import re
 import struct
 
-# Every command the runner knows, with the number of operand lines it takes.
-COMMANDS = {
-    "walking to": 1, "wait for franz": 0, "show map": 0, "hugo": 0, "wait for zweistein": 0,
-    "wahl": 0, "wahl sound": 0, "inventar add": 1, "inventar sub": 1, "change": 1, "inkey": 0,
-    "invisible": 0, "wait for midi": 0, "activate": 0, "play video": 1, "stop midi": 0,
-    "bitmap": 3, "new bitmap": 3, "mp3 pos": 1, "music pos": 1, "look right": 0, "look left": 0,
-    "look behind": 0, "execute script": 1, "open dialog": 0, "end dialog": 0, "exit": 0,
-    "play music": 1, "wait": 1, "say": 2, "jump to": 1, "goto room": 1, "play wav effect": 1,
-    "play wav speech": 1, "stop wav background": 0, "play wav background": 1, "wait for wait": 0,
-    "wait for talk": 0, "wait for video": 0, "wait for sound": 0, "wait for stop": 0, "work": 0,
-}
-# "change" sub-commands that take a number as a further line.
-CHANGE_WITH_NUMBER = {"schirm", "bad", "sick"}
-NUMERIC = {"walking to": [0], "jump to": [0], "wait": [0], "goto room": [0], "bitmap": [1, 2],
-           "new bitmap": [1, 2], "mp3 pos": [0], "music pos": [0]}
-# Operands that name a file of the data root.
-FILE_OPERAND = {"play video", "bitmap", "new bitmap", "execute script", "play music",
-                "play wav effect", "play wav speech", "play wav background"}
 INTEGER = re.compile(r"-?\d+$")
 
 
@@ -93,7 +77,7 @@ def script_lines(data):
     return lines
 
 
-def script_problems(lines, exists):
+def script_problems(lines, exists, vocabulary):
     """Problems of one command script; exists(game_path) tells whether a file is there."""
     out = []
     i = 0
@@ -105,25 +89,24 @@ def script_problems(lines, exists):
         if line in ("", " ", "#"):
             out.append(f"{where}: an empty, blank or '#' line stops the queue for good")
             break
-        if line not in COMMANDS:
+        if line not in vocabulary.commands:
             out.append(f"{where}: unknown command {line!r}")
             i += 1
             continue
-        count = COMMANDS[line]
-        if line == "change" and i + 1 < len(lines) and lines[i + 1] in CHANGE_WITH_NUMBER:
-            count = 2
-        operands = lines[i + 1:i + 1 + count]
-        if len(operands) < count:
+        kinds = vocabulary.operand_kinds(lines, i)
+        operands = lines[i + 1:i + 1 + len(kinds)]
+        if len(operands) < len(kinds):
             out.append(f"{where}: {line!r} lacks its operand lines")
             break
-        for k in NUMERIC.get(line, []):
-            if not INTEGER.match(operands[k]):
-                out.append(f"{where}: {line!r} needs a number, not {operands[k]!r}")
-        if line == "change" and count == 2 and not INTEGER.match(operands[1]):
-            out.append(f"{where}: 'change {operands[0]}' needs a number, not {operands[1]!r}")
-        if line in FILE_OPERAND and not exists(operands[0]):
-            out.append(f"{where}: {line!r} names a missing file '{operands[0]}'")
-        nxt = i + 1 + count
+        named = " ".join([line] + [op for op, kind in zip(operands, kinds) if kind == "sub-command"])
+        for operand, kind in zip(operands, kinds):
+            if kind == "number" and not INTEGER.match(operand):
+                out.append(f"{where}: {named!r} needs a number, not {operand!r}")
+            elif kind == "file" and not exists(operand):
+                out.append(f"{where}: {line!r} names a missing file '{operand}'")
+            elif kind == "sub-command" and operand not in vocabulary.sub_commands:
+                out.append(f"{where}: 'change {operand}' is no story command the game knows: it does nothing")
+        nxt = i + 1 + len(kinds)
         if line == "goto room" and operands[0] != "0":
             # A room change does not move the protagonist: scripts place him at once.
             if nxt < len(lines) and lines[nxt] != "jump to":
@@ -142,19 +125,16 @@ def script_problems(lines, exists):
     return out
 
 
-def spoken_keys(lines):
+def spoken_keys(lines, vocabulary):
     """The caption keys of the lines a script says, as (line number, key);
     a text of only blanks speaks nothing."""
     out = []
     i = 0
     while i < len(lines):
         line = lines[i]
-        count = COMMANDS.get(line, 0)
-        if line == "change" and i + 1 < len(lines) and lines[i + 1] in CHANGE_WITH_NUMBER:
-            count = 2
         if line == "say" and i + 2 < len(lines) and lines[i + 2].strip(" "):
             out.append((i + 1, f'{lines[i + 1]}: "{lines[i + 2]}"'))
-        i += 1 + count
+        i += 1 + len(vocabulary.operand_kinds(lines, i))
     return out
 
 
@@ -165,12 +145,10 @@ def reply_keys(lines):
             if line.strip(" ") and not line.endswith(":")]
 
 
-def dialog_source_problems(lines):
-    headers = ["Corinna:", "Putzfrau:", "Archivar:", "Hubert:", "Franz:", "Zweistein:", "Motty:"]
-    out = [f"no block {h!r}" for h in headers if h not in lines]
-    if "Tägl:" not in lines and "Tögl:" not in lines:
-        out.append("no block 'Tägl:'")
-    return out
+def dialog_source_problems(lines, vocabulary):
+    """Every person one talks with needs a block, under one of their headers."""
+    return [f"no block {headers[0]!r}" for _room, headers in vocabulary.people.values()
+            if not any(header in lines for header in headers)]
 
 
 def recorded_keys(lines, exists):

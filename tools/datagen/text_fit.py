@@ -5,7 +5,7 @@ library the game measures and draws with.
 The texts of the game's own tables (hover texts, item names, the dialogue
 trees' replies, the desk test's answers) and the boxes with their fonts come
 from `kroxl --list-texts`; the first replies of every person come from the
-data root's dialogue source.
+data root's dialogue source, whose headers `kroxl --vocabulary` names.
 """
 import ctypes
 import ctypes.util
@@ -13,9 +13,8 @@ import os
 import subprocess
 import tempfile
 
-# The headers of the dialogue source's blocks; every other line is a reply.
-HEADERS = {"Motty:", "Franz:", "Putzfrau:", "Archivar:", "Tägl:", "Tögl:", "Corinna:", "Zweistein:",
-           "Hubert:"}
+import vocabulary
+
 DIALOGUE_SOURCE = os.path.join("source", "dialogs", "dialogs.sou")
 
 
@@ -58,13 +57,15 @@ def parse_listing(lines):
     return boxes, texts
 
 
-def source_replies(gamedir):
+def source_replies(gamedir, headers):
+    """The replies of the dialogue source: every line but the blocks' headers
+    and the empty ones."""
     path = os.path.join(gamedir, DIALOGUE_SOURCE)
     if not os.path.exists(path):
         return []
     with open(path, encoding="cp1252") as f:
         lines = [line.rstrip("\r\n") for line in f]
-    return [("reply", line) for line in lines if line.strip() and line not in HEADERS]
+    return [("reply", line) for line in lines if line.strip() and line not in headers]
 
 
 def fit_problems(boxes, texts, width_of):
@@ -110,8 +111,9 @@ def problems(gamedir, kroxl):
                           f"--kroxl PROGRAM)")]
     try:
         boxes, texts = parse_listing(game_listing(os.path.abspath(kroxl)))
+        headers = vocabulary.load(kroxl).headers()
         measure = Measure()
-        found = fit_problems(boxes, texts + source_replies(gamedir), measure.width)
+        found = fit_problems(boxes, texts + source_replies(gamedir, headers), measure.width)
     except (OSError, subprocess.SubprocessError) as e:
         return [("texts", str(e))]
     return [("texts", why) for why in found]

@@ -25,13 +25,13 @@ std::string trimRight(std::string s) {
 
 }  // namespace
 
-ReplayScript parseReplay(const std::string& text) {
+sys::Result<ReplayScript> parseReplay(const std::string& text) {
   ReplayScript script;
   std::istringstream in(text);
   std::string raw;
   int lineNumber = 0;
   auto fail = [&](const std::string& why) {
-    script.error = "line " + std::to_string(lineNumber) + ": " + why + ": \"" + trimRight(raw) + "\"";
+    return sys::Error{"line " + std::to_string(lineNumber) + ": " + why + ": \"" + trimRight(raw) + "\""};
   };
   while (std::getline(in, raw)) {
     ++lineNumber;
@@ -57,18 +57,18 @@ ReplayScript parseReplay(const std::string& text) {
     };
     std::vector<int64_t> n;
     if (command == "wait" || command == "ticks" || command == "idle") {
-      if (!numbers(0, 1, n) || n[0] < 0) return fail("expected one non-negative number"), script;
+      if (!numbers(0, 1, n) || n[0] < 0) return fail("expected one non-negative number");
       a.kind = command == "wait" ? ReplayAction::Kind::Wait
                : command == "ticks" ? ReplayAction::Kind::Ticks
                                     : ReplayAction::Kind::Idle;
       a.amount = n[0];
     } else if ((command == "move" && args.size() <= 2) || command == "dblclick") {
-      if (!numbers(0, 2, n)) return fail("expected X Y"), script;
+      if (!numbers(0, 2, n)) return fail("expected X Y");
       a.kind = command == "move" ? ReplayAction::Kind::Move : ReplayAction::Kind::DblClick;
       a.x = static_cast<int>(n[0]);
       a.y = static_cast<int>(n[1]);
     } else if (command == "click") {
-      if (args.empty() || !numbers(1, 2, n)) return fail("expected left|right|middle X Y"), script;
+      if (args.empty() || !numbers(1, 2, n)) return fail("expected left|right|middle X Y");
       if (args[0] == "left")
         a.button = ui::MouseButton::Left;
       else if (args[0] == "right")
@@ -76,12 +76,12 @@ ReplayScript parseReplay(const std::string& text) {
       else if (args[0] == "middle")
         a.button = ui::MouseButton::Middle;
       else
-        return fail("unknown mouse button"), script;
+        return fail("unknown mouse button");
       a.kind = ReplayAction::Kind::Click;
       a.x = static_cast<int>(n[0]);
       a.y = static_cast<int>(n[1]);
     } else if (command == "key") {
-      if (args.size() != 1 || keyCodeFromName(args[0]) == 0) return fail("unknown key"), script;
+      if (args.size() != 1 || keyCodeFromName(args[0]) == 0) return fail("unknown key");
       a.kind = ReplayAction::Kind::Key;
       a.key = keyCodeFromName(args[0]);
     } else if (command == "type") {
@@ -90,18 +90,18 @@ ReplayScript parseReplay(const std::string& text) {
       a.text = at < line.size() ? line.substr(at + 1) : "";
     } else if (command == "answer") {
       if (args.size() != 1 || (args[0] != "yes" && args[0] != "no" && args[0] != "ok" && args[0] != "cancel"))
-        return fail("expected yes|no|ok|cancel"), script;
+        return fail("expected yes|no|ok|cancel");
       a.kind = ReplayAction::Kind::Answer;
       a.text = args[0];
     } else if (command == "screenshot") {
-      if (args.size() != 1) return fail("expected a file name"), script;
+      if (args.size() != 1) return fail("expected a file name");
       a.kind = ReplayAction::Kind::Screenshot;
       a.text = args[0];
     } else {
       std::string why;
       const RecordedLine use = parseRecordedLine(command, args, line.substr(start), a, script, why);
-      if (use == RecordedLine::Unknown) return fail("unknown command"), script;
-      if (!why.empty()) return fail(why), script;
+      if (use == RecordedLine::Unknown) return fail("unknown command");
+      if (!why.empty()) return fail(why);
       if (use == RecordedLine::Setting) continue;
     }
     script.actions.push_back(a);
@@ -109,14 +109,9 @@ ReplayScript parseReplay(const std::string& text) {
   return script;
 }
 
-ReplayScript loadReplay(const std::string& path) {
-  std::string error;
-  auto text = sys::readFile(path, &error, size_t{16} << 20);
-  if (!text) {
-    ReplayScript s;
-    s.error = error;
-    return s;
-  }
+sys::Result<ReplayScript> loadReplay(const std::string& path) {
+  const sys::Result<std::string> text = sys::readFile(path, size_t{16} << 20);
+  if (!text) return text.error();
   return parseReplay(*text);
 }
 

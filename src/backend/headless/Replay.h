@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "sys/Result.h"
 #include "ui/Keys.h"
 
 namespace ui {
@@ -35,14 +36,12 @@ struct ReplayScript {
   // What the recorded session started with; the command line's options win.
   std::optional<uint32_t> seed;
   std::optional<int> displayWidth, displayHeight, depth;
-  std::string error;  // "line N: ..." when the file cannot be used
-  bool ok() const { return error.empty(); }
 };
 
 // Parses a replay: one command per line, "# comment" and blank lines ignored.
-// Any other line is an error naming its line number.
-ReplayScript parseReplay(const std::string& text);
-ReplayScript loadReplay(const std::string& path);
+// Any other line is an error naming its line number ("line N: ...").
+sys::Result<ReplayScript> parseReplay(const std::string& text);
+sys::Result<ReplayScript> loadReplay(const std::string& path);
 
 // The virtual-key code of a key name of the replay ("Enter", "Escape", "A",
 // "F5"); 0 for an unknown name. And back: "" for a code without a name.

@@ -51,7 +51,7 @@ void mix(uint64_t& digest, const std::string& text) {
 // The runner may rest while the menu or another window is open, or when the
 // developer stopped it; otherwise it fires every few milliseconds of game time.
 bool paused(game::Game& game) {
-  if (game.Form2->mode.Caption == "menu") return true;
+  if (game.Form2->inMode(game::Mode::Menu)) return true;
   // The developer's key G stops the runner until H starts it again.
   if (!game.Form1->Runner.Enabled() && game.Form5->player.Caption == "developer") return true;
   for (const ui::Form* form : game.desktop.zOrder())
@@ -61,7 +61,7 @@ bool paused(game::Game& game) {
 
 // What a failure report says about the game: where it stands and what is open.
 std::string describeState(game::Game& game) {
-  std::string text = "mode \"" + game.Form2->mode.Caption + "\", room " + std::to_string(game.Form1->build.Tag) +
+  std::string text = "mode \"" + game.Form2->mode.Caption + "\", room " + std::to_string(game.Form1->currentRoom()) +
                      ", runner " + (game.Form1->Runner.Enabled() ? "on" : "off") + " every " +
                      std::to_string(game.Form1->Runner.Interval()) + " ms, builder " +
                      (game.Form1->build.Enabled() ? "on" : "off") + ", windows:";
@@ -128,7 +128,7 @@ class Soak {
     };
     game.run();
     ++games_;
-    mix(digest_, "game over: room " + std::to_string(game.Form1->build.Tag) + ", at " +
+    mix(digest_, "game over: room " + std::to_string(game.Form1->currentRoom()) + ", at " +
                      std::to_string(game.Form2->posit.Tag) + ", protocol " + std::to_string(game.Form2->Memo2.Count()));
     // A game that ends before its runner ever ticks would restart for ever.
     gamesWithoutTicks_ = fires == 0 ? gamesWithoutTicks_ + 1 : 0;

@@ -24,7 +24,7 @@ ScreenshotResult saveScreenshot(const gfx::Bitmap& picture, const std::string& d
   const std::string base = dir + "/kroxl-" + stamp;
   result.path = base + ".png";
   for (int n = 2; std::filesystem::exists(result.path, error); ++n) result.path = base + "-" + std::to_string(n) + ".png";
-  if (const sys::IoResult written = gfx::savePng(result.path, picture); !written.ok()) result.error = written.error;
+  if (const sys::Result<void> written = gfx::savePng(result.path, picture); !written) result.error = written.error().message;
   return result;
 }
 
