@@ -25,7 +25,8 @@ class BenchGame {
     const std::filesystem::path game = std::string(KROXL_BINARY_DIR) + "/game";
     for (const auto& entry : std::filesystem::directory_iterator(game)) {
       const auto name = entry.path().filename();
-      if (name != "optionsNT.pre" && name != ".stamp") std::filesystem::create_symlink(entry.path(), dir_ / name);
+      if (name != "optionsNT.pre" && name != ".stamp")
+        std::filesystem::create_symlink(entry.path(), dir_ / name);
     }
     saved_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_);

@@ -17,7 +17,8 @@ constexpr int kSettingsEntryX = 330, kSettingsEntryY = 300;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzzsupport::FuzzGame g;
-  fuzzsupport::FuzzRoot::get().put("optionsNT.pre", std::string_view(reinterpret_cast<const char*>(data), size));
+  fuzzsupport::FuzzRoot::get().put("optionsNT.pre",
+                                   std::string_view(reinterpret_cast<const char*>(data), size));
   g.startUp();
   g.key(ui::vk::Escape);
   g.click(kSettingsEntryX, kSettingsEntryY);

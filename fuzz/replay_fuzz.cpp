@@ -7,7 +7,8 @@
 #include "support/Require.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const sys::Result<backend::ReplayScript> script = backend::parseReplay(std::string(reinterpret_cast<const char*>(data), size));
+  const sys::Result<backend::ReplayScript> script =
+      backend::parseReplay(std::string(reinterpret_cast<const char*>(data), size));
   if (!script.ok()) {
     fuzzsupport::require(script.error().message.rfind("line ", 0) == 0, "a refusal names its line");
     return 0;
@@ -16,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const backend::ReplayAction& a : script->actions) {
     fuzzsupport::require(a.lineNumber > line, "actions come in line order, one a line");
     line = a.lineNumber;
-    if (a.kind == backend::ReplayAction::Kind::Key) fuzzsupport::require(a.key != 0, "a key action names a known key");
+    if (a.kind == backend::ReplayAction::Kind::Key)
+      fuzzsupport::require(a.key != 0, "a key action names a known key");
   }
   return 0;
 }

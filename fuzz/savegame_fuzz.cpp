@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   g.startUp();
   fuzzsupport::FuzzRoot& root = fuzzsupport::FuzzRoot::get();
   root.put("savegames/fuzz.kvt", input.substr(0, marker));
-  if (marker != std::string_view::npos) root.put("savegames/fuzz.kvt.bmp", input.substr(marker + kThumbnailMarker.size()));
+  if (marker != std::string_view::npos)
+    root.put("savegames/fuzz.kvt.bmp", input.substr(marker + kThumbnailMarker.size()));
 
   g.key(ui::vk::Escape);
   g.click(kLoadEntryX, kLoadEntryY);

@@ -21,7 +21,8 @@ constexpr int kSpokenRecords = 3;
 void queueSay(sys::TextList& queue, const std::string& key) {
   const size_t colon = key.find(": \"");
   if (colon == std::string::npos || key.size() < colon + 4 || key.back() != '"') return;
-  for (const std::string& line : {std::string("say"), key.substr(0, colon), key.substr(colon + 3, key.size() - colon - 4)})
+  for (const std::string& line :
+       {std::string("say"), key.substr(0, colon), key.substr(colon + 3, key.size() - colon - 4)})
     queue.add(line);
 }
 

@@ -45,16 +45,21 @@ FuzzGame::~FuzzGame() {
   std::filesystem::current_path(savedDirectory_);
 }
 
-game::TForm1& FuzzGame::f1() { return *game_->Form1; }
-game::TForm2& FuzzGame::f2() { return *game_->Form2; }
+game::TForm1& FuzzGame::f1() {
+  return *game_->Form1;
+}
+game::TForm2& FuzzGame::f2() {
+  return *game_->Form2;
+}
 
 void FuzzGame::startUp() {
   f1().FormCreate();
   f1().Show();
   // The warm-up, the start-up sequence, the first room and the opening
   // script, until the player has control.
-  runUntil([this] { return f1().Runner.fireCount() > 0 && f2().Memo1.empty() && f2().inMode(game::Mode::Normal); },
-           kStartUpTicks);
+  runUntil(
+      [this] { return f1().Runner.fireCount() > 0 && f2().Memo1.empty() && f2().inMode(game::Mode::Normal); },
+      kStartUpTicks);
 }
 
 void FuzzGame::runnerTicks(int n) {
@@ -87,6 +92,8 @@ void FuzzGame::click(int x, int y) {
   d.mouseUp(ui::MouseButton::Left, x, y);
 }
 
-bool FuzzGame::ended() const { return game_->desktop.terminated() && !platform_->finished(); }
+bool FuzzGame::ended() const {
+  return game_->desktop.terminated() && !platform_->finished();
+}
 
 }  // namespace fuzzsupport

@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "core/Game.h"
 #include "backend/headless/HeadlessPlatform.h"
+#include "core/Game.h"
 #include "support/Require.h"
 
 namespace game {

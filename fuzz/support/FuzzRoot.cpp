@@ -39,7 +39,8 @@ FuzzRoot::FuzzRoot() : demo_(demoDataRoot()) {
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary directory");
   path_ = pattern;
   const fs::path root(path_), demo(demo_);
-  for (const char* folder : {"graphic", "sound", "movies"}) fs::create_directory_symlink(demo / folder, root / folder);
+  for (const char* folder : {"graphic", "sound", "movies"})
+    fs::create_directory_symlink(demo / folder, root / folder);
   fs::create_symlink(demo / "readme.txt", root / "readme.txt");
   for (const fs::directory_entry& folder : fs::directory_iterator(demo / "source")) {
     const fs::path mirror = root / "source" / folder.path().filename();

@@ -11,7 +11,9 @@ namespace game {
 
 // The game's screen is the 640 x 480 virtual desktop: switching the display
 // mode changes the size the game sees. The user's monitor is never touched.
-void TForm1::switchDisplayMode(int width, int height) { game.desktop.setDisplayMode(width, height); }
+void TForm1::switchDisplayMode(int width, int height) {
+  game.desktop.setDisplayMode(width, height);
+}
 
 // Our desktops have no task bar start button to hide; there is nothing to do.
 void TForm1::showStartButton(bool) {}
@@ -39,14 +41,20 @@ bool TForm1::shellOpen(const std::string& file, const std::string& /*parameters*
   return game.desktop.shellOpen(address ? file : sys::resolvePath(file));
 }
 
-void TForm1::reportError(const std::string& line) { game.Form5->Memo1.Lines.add(line); }
+void TForm1::reportError(const std::string& line) {
+  game.Form5->Memo1.Lines.add(line);
+}
 
 void TForm1::reportErrorOnce(const std::string& line) {
   if (game.Form5->Memo1.Lines.empty() || game.Form5->Memo1.Lines.last() != line) reportError(line);
 }
 
-void TForm1::reportFatal(const std::string& line) { game.Form11->Memo1.Lines.add(line); }
+void TForm1::reportFatal(const std::string& line) {
+  game.Form11->Memo1.Lines.add(line);
+}
 
-void TForm1::log(const std::string& line) { game.Form2->Memo2.add(line); }
+void TForm1::log(const std::string& line) {
+  game.Form2->Memo2.add(line);
+}
 
 }  // namespace game

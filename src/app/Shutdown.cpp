@@ -17,7 +17,8 @@ void TForm1::Button1Click() {
   switch (type) {
     case sys::DriveType::Network:
       if (game.Form5->player.Caption == "user")
-        reportFatal("ERROR: Professor Kroxl darf nicht über Netzwerk aus gestartet werden. (nur im Developer-Modus)");
+        reportFatal(
+            "ERROR: Professor Kroxl darf nicht über Netzwerk aus gestartet werden. (nur im Developer-Modus)");
       break;
     case sys::DriveType::CdRom:
       reportFatal("ERROR: kroxl.exe darf nicht von CD ausgeführt werden!");
@@ -30,13 +31,21 @@ void TForm1::Button1Click() {
   }
 }
 
-void TForm1::sayDblClick() { game.Form5->player.Caption = "developer"; }
+void TForm1::sayDblClick() {
+  game.Form5->player.Caption = "developer";
+}
 
-void TForm1::Button4Click() { game.Form5->Show(); }
+void TForm1::Button4Click() {
+  game.Form5->Show();
+}
 
-void TForm1::Button5Click() { game.Form7->Show(); }
+void TForm1::Button5Click() {
+  game.Form7->Show();
+}
 
-void TForm1::Button6Click() { Close(); }
+void TForm1::Button6Click() {
+  Close();
+}
 
 void TForm1::FormClose() {
   showStartButton(true);
@@ -44,7 +53,8 @@ void TForm1::FormClose() {
   if (sys::fileExists(temp)) sys::removeFile(sys::resolvePath(temp));
   const TForm2& f2 = *game.Form2;
   // Only the width is compared, as it always was.
-  if (f2.reso.Left > 0 && game.desktop.screenWidth() != f2.reso.Left) switchDisplayMode(f2.reso.Left, f2.reso.Top);
+  if (f2.reso.Left > 0 && game.desktop.screenWidth() != f2.reso.Left)
+    switchDisplayMode(f2.reso.Left, f2.reso.Top);
 }
 
 }  // namespace game

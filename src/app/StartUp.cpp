@@ -30,12 +30,14 @@ void TForm1::TestenTimer() {
 namespace {
 
 // The first commands of a game, queued in this order.
+// clang-format off
 const char* const kFirstOrders[] = {"activate",        "jump to", "440",
                                     "play music",      "\\sound\\music\\buero.mid",
                                     "play wav effect", "\\sound\\effects\\doorclose.wav",
                                     "wait",            "8",
                                     "look left",       "walking to",
                                     "300"};
+// clang-format on
 
 }  // namespace
 
@@ -66,8 +68,10 @@ void TForm1::checkDataRoot() {
   if (found.empty() || cd.Caption == found) return;
   if (!game.setup.dataRootGiven) {
     if (isDataRoot(cd.Caption)) return;
-    reportError("(!) Error: In \"" + cd.Caption + "\" ([run cd] in OptionsNT.pre) fehlen die Spieldaten; das Spiel "
-                "nimmt die aus \"" + found + "\".");
+    reportError("(!) Error: In \"" + cd.Caption +
+                "\" ([run cd] in OptionsNT.pre) fehlen die Spieldaten; das Spiel "
+                "nimmt die aus \"" +
+                found + "\".");
   }
   cd.Caption = found;
 }
@@ -127,10 +131,10 @@ void TForm1::STARTTimer() {
 
   log(" + open config file");
   if (sys::fileSize(programPath("\\optionsNT.pre")) <= 0) {
-    reportFatal("ERROR: Die Datei \"optionsNT.pre\" konnte nicht gefunden werden! Überprüfen Sie ob sich "
-                "die Datei in \"" +
-                cd2.Caption +
-                "\\\" befindet! Installieren Sie im Notfall das Spiel erneut!");
+    reportFatal(
+        "ERROR: Die Datei \"optionsNT.pre\" konnte nicht gefunden werden! Überprüfen Sie ob sich "
+        "die Datei in \"" +
+        cd2.Caption + "\\\" befindet! Installieren Sie im Notfall das Spiel erneut!");
     START.setEnabled(false);
     return;
   }

@@ -30,7 +30,9 @@ std::string escaped(const std::string& value) {
   return out;
 }
 
-const char* boolText(bool b) { return b ? "true" : "false"; }
+const char* boolText(bool b) {
+  return b ? "true" : "false";
+}
 
 void dumpSlot(std::ostream& out, const std::string& name, const Slot& s) {
   out << name << ".Tag=" << s.Tag << "\n";
@@ -81,8 +83,8 @@ std::string stateDump(Game& game) {
   out << "room=" << f1.build.Tag << "\n";
   for (const auto& [name, slot] : f2.slots()) dumpSlot(out, name, *slot);
   for (const ui::Control* c : std::initializer_list<const ui::Control*>{
-           &f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5, &f1.object6, &f1.block,
-           &f1.say, &f1.helpline, &f1.schirm, &f1.zone, &f1.cd, &f1.cd2})
+           &f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5, &f1.object6, &f1.block, &f1.say,
+           &f1.helpline, &f1.schirm, &f1.zone, &f1.cd, &f1.cd2})
     dumpControl(out, *c);
   dumpTimer(out, f1.Runner);
   dumpTimer(out, f1.build);

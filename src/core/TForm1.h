@@ -117,7 +117,7 @@ class TForm1 : public ui::Form {
   void loadImageLists();
   void TestenTimer();
   void STARTTimer();
-  void Button1Click();  // the drive check
+  void Button1Click();   // the drive check
   void NToptionClick();  // writes the default options file when there is none
   void sayDblClick();
   void Button4Click();

@@ -17,10 +17,10 @@ class TForm13 : public ui::Form {
 
   Game& game;
   ui::Image Image1;
-  sys::TextList liste;       // the task list itself: "<eintrag>", text, status
-  ui::Button zeigen;         // draws the note
-  ui::Button settrue;        // ticks the task whose text is in its hint
-  ui::Timer Timer1;  // slides the note in; its Tag is set to 1 and read by nothing
+  sys::TextList liste;  // the task list itself: "<eintrag>", text, status
+  ui::Button zeigen;    // draws the note
+  ui::Button settrue;   // ticks the task whose text is in its hint
+  ui::Timer Timer1;     // slides the note in; its Tag is set to 1 and read by nothing
 
   // Appends a task: two empty lines, "<eintrag>", the text, "false".
   void addTask(const std::string& task);

@@ -15,10 +15,10 @@ class TForm3 : public ui::Form {
   explicit TForm3(Game& game);
 
   Game& game;
-  ui::Memo Memo1;               // copy of the protocol log
-  ui::StringGrid StringGrid1;   // the voice table: key, translation, voice file
-  ui::Memo Memo2;               // the save buffer
-  ui::Memo Memo3;               // sentences without a voice file
+  ui::Memo Memo1;              // copy of the protocol log
+  ui::StringGrid StringGrid1;  // the voice table: key, translation, voice file
+  ui::Memo Memo2;              // the save buffer
+  ui::Memo Memo3;              // sentences without a voice file
   ui::Button Button1, Button2, Button3, Button4;
 
   // Number of voice-table rows examined at start-up, kept in the grid's hint.

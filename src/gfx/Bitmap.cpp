@@ -5,7 +5,8 @@
 namespace gfx {
 
 Bitmap::Bitmap(int width, int height, Pixel fill)
-    : width_(std::max(0, width)), height_(std::max(0, height)),
+    : width_(std::max(0, width)),
+      height_(std::max(0, height)),
       pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), fill) {}
 
 Pixel Bitmap::pixel(int x, int y) const {
@@ -29,6 +30,8 @@ void Bitmap::resize(int width, int height, Pixel fill) {
   *this = std::move(next);
 }
 
-void Bitmap::fill(Pixel p) { std::fill(pixels_.begin(), pixels_.end(), p); }
+void Bitmap::fill(Pixel p) {
+  std::fill(pixels_.begin(), pixels_.end(), p);
+}
 
 }  // namespace gfx

@@ -37,7 +37,9 @@ int64_t scaled(int64_t from, int64_t offset, int64_t num, int64_t den) {
                                      static_cast<uint64_t>(den));
 }
 
-int64_t span(int from, int to) { return int64_t{to} - from; }
+int64_t span(int from, int to) {
+  return int64_t{to} - from;
+}
 
 }  // namespace
 
@@ -107,7 +109,8 @@ void Canvas::copyRectSmooth(const Rect& dst, const Bitmap& src, const Rect& srcR
           ++n;
         }
       if (n > 0)
-        target_->setPixel(tx, ty, 0xFF000000u | static_cast<Pixel>(((r / n) << 16) | ((g / n) << 8) | (b / n)));
+        target_->setPixel(tx, ty,
+                          0xFF000000u | static_cast<Pixel>(((r / n) << 16) | ((g / n) << 8) | (b / n)));
     }
   }
   changed();

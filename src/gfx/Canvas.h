@@ -45,7 +45,10 @@ class Canvas {
   void setPixel(int x, int y, TColor color);
 
   // The clipping rectangle in target coordinates (the whole target by default).
-  void setClip(const Rect& clip) { clip_ = clip; hasClip_ = true; }
+  void setClip(const Rect& clip) {
+    clip_ = clip;
+    hasClip_ = true;
+  }
   Rect clip() const { return hasClip_ ? clip_.intersect(target_->bounds()) : target_->bounds(); }
 
   gfx::Font Font;

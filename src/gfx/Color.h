@@ -11,9 +11,15 @@ using Pixel = uint32_t;
 constexpr TColor rgb(int r, int g, int b) {
   return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(TColor c) {
+  return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(TColor c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(TColor c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 constexpr Pixel toPixel(TColor c) {
   return 0xFF000000u | (static_cast<Pixel>(redOf(c)) << 16) | (static_cast<Pixel>(greenOf(c)) << 8) |

@@ -12,7 +12,9 @@ namespace gfx {
 constexpr int saturate(int64_t v) {
   return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX));
 }
-constexpr int addSat(int a, int64_t b) { return saturate(int64_t{a} + b); }
+constexpr int addSat(int a, int64_t b) {
+  return saturate(int64_t{a} + b);
+}
 
 struct Point {
   int x = 0, y = 0;

@@ -110,8 +110,7 @@ int lineHeight(const Font& font) {
   return f ? TTF_FontHeight(f) : font.Height;
 }
 
-void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font,
-          const Rect& clip) {
+void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font, const Rect& clip) {
   if (const Bitmap* line = cache().line(font, utf8)) blendOnto(target, x, y, *line, clip);
 }
 
@@ -233,8 +232,8 @@ std::string elide(const std::string& utf8, const Font& font, int width) {
   return "";
 }
 
-void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font,
-             Align align, bool wrap, const Rect& clip) {
+void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font, Align align,
+             bool wrap, const Rect& clip) {
   const std::vector<std::string> lines =
       wrap ? wrapLines(utf8, font, box.width()) : std::vector<std::string>{utf8};
   const Rect area = box.intersect(clip);

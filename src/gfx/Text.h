@@ -22,12 +22,11 @@ TextSize measure(const std::string& utf8, const Font& font);
 int lineHeight(const Font& font);
 
 // Draws one line with its top-left corner at (x, y), blended onto the bitmap.
-void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font,
-          const Rect& clip);
+void draw(Bitmap& target, int x, int y, const std::string& utf8, const Font& font, const Rect& clip);
 
 // Draws text inside a box: word-wrapped when wrap is set, each line aligned.
-void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font,
-             Align align, bool wrap, const Rect& clip);
+void drawBox(Bitmap& target, const Rect& box, const std::string& utf8, const Font& font, Align align,
+             bool wrap, const Rect& clip);
 
 // The lines text is wrapped into for a width. Lines break at blanks, but
 // not at a blank beside a lone sign or letter, so that a formula such as

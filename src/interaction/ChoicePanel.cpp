@@ -30,7 +30,8 @@ bool TForm1::refreshChoicePanel() {
       return true;
     }
   }
-  const std::string error = "ERROR! No figur aviable for dialog mode in room: " + std::to_string(currentRoom());
+  const std::string error =
+      "ERROR! No figur aviable for dialog mode in room: " + std::to_string(currentRoom());
   sys::TextList& errors = game.Form5->Memo1.Lines;
   if (errors.empty() || errors.last() != error) reportError(error);
   return false;

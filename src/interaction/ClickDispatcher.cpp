@@ -129,7 +129,8 @@ void TForm1::zoneMouseDown(ui::MouseButton button, int x) {
   }
 
   const bool playerHasControl = !inMenu && f2.inMode(Mode::Normal);
-  if (playerHasControl && f2.hotSpotUnderPointer() == 0 && f2.Label10.Caption == "nothing") walkClick(*this, x);
+  if (playerHasControl && f2.hotSpotUnderPointer() == 0 && f2.Label10.Caption == "nothing")
+    walkClick(*this, x);
   if (playerHasControl && f2.hotSpotUnderPointer() > 0) hotSpotClick(*this, button);
 
   // Whatever the click did, the item in hand is released.

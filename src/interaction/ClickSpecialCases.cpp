@@ -123,7 +123,8 @@ bool runClickSpecialCases(TForm1& f1) {
   const TForm2& f2 = state(f1);
   const int room = f1.currentRoom();
   for (const SpecialCase& row : kSpecialCases) {
-    if (row.room != room || row.hotSpot != f2.hotSpotUnderPointer() || !buttonMatches(row.button, f2.Label2.Hint))
+    if (row.room != room || row.hotSpot != f2.hotSpotUnderPointer() ||
+        !buttonMatches(row.button, f2.Label2.Hint))
       continue;
     if (row.applies && !row.applies(f2)) continue;
     if (row.action) row.action(f1);

@@ -23,7 +23,7 @@ struct Person {
   // Their block's header line in the option table; a second spelling, or null.
   std::array<const char*, 2> headers{};
   const std::vector<dialogue::Row>& (*rows)() = nullptr;  // the dialogue tree
-  bool bold = false;                                       // the narrator's hints
+  bool bold = false;                                      // the narrator's hints
 
   bool talksInDialogues() const { return rows != nullptr; }
 };

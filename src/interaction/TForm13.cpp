@@ -30,7 +30,8 @@ TForm13::TForm13(Game& g)
 }
 
 void TForm13::addTask(const std::string& task) {
-  for (const std::string& l : {std::string(), std::string(), std::string("<eintrag>"), task, std::string("false")})
+  for (const std::string& l :
+       {std::string(), std::string(), std::string("<eintrag>"), task, std::string("false")})
     liste.add(l);
 }
 
@@ -78,6 +79,8 @@ void TForm13::zeigenClick() {
   note.BrushClear = false;
 }
 
-void TForm13::Image1Click() { Close(); }
+void TForm13::Image1Click() {
+  Close();
+}
 
 }  // namespace game

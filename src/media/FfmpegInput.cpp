@@ -19,8 +19,12 @@ namespace {
 constexpr int kBufferBytes = 32768;
 
 // The descriptor travels in the I/O context's opaque pointer.
-void* opaqueOf(int fd) { return reinterpret_cast<void*>(static_cast<intptr_t>(fd)); }
-int descriptorOf(void* opaque) { return static_cast<int>(reinterpret_cast<intptr_t>(opaque)); }
+void* opaqueOf(int fd) {
+  return reinterpret_cast<void*>(static_cast<intptr_t>(fd));
+}
+int descriptorOf(void* opaque) {
+  return static_cast<int>(reinterpret_cast<intptr_t>(opaque));
+}
 
 int readPacket(void* opaque, uint8_t* buffer, int size) {
   for (;;) {
@@ -44,7 +48,9 @@ int64_t seekInFile(void* opaque, int64_t offset, int whence) {
 // Demuxers that follow references (HLS and other playlists, concatenation
 // lists, picture sequences, external data of QuickTime files) open them
 // through this callback.
-int refuseOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) { return AVERROR(EPERM); }
+int refuseOpen(AVFormatContext*, AVIOContext**, const char*, int, AVDictionary**) {
+  return AVERROR(EPERM);
+}
 
 void freeIo(AVIOContext* io) {
   if (!io) return;
@@ -61,8 +67,9 @@ sys::Result<AVFormatContext*> openLocalInput(const std::string& path) {
   if (!opened) return opened.error();
   const int fd = *opened;
   auto* buffer = static_cast<unsigned char*>(av_malloc(kBufferBytes));
-  AVIOContext* io = buffer ? avio_alloc_context(buffer, kBufferBytes, 0, opaqueOf(fd), readPacket, nullptr, seekInFile)
-                           : nullptr;
+  AVIOContext* io =
+      buffer ? avio_alloc_context(buffer, kBufferBytes, 0, opaqueOf(fd), readPacket, nullptr, seekInFile)
+             : nullptr;
   AVFormatContext* format = io ? avformat_alloc_context() : nullptr;
   if (!format) {
     if (io) {

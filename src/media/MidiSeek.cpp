@@ -53,7 +53,8 @@ uint64_t tickAt(int64_t ms, const MidiSong& song) {
   if (target <= us) return tick;
   // A hair of tolerance keeps an event that lies exactly on the position.
   const uint64_t more = wholeTicks((target - us) * division / tempo - 1e-6);
-  return more > std::numeric_limits<uint64_t>::max() - tick ? std::numeric_limits<uint64_t>::max() : tick + more;
+  return more > std::numeric_limits<uint64_t>::max() - tick ? std::numeric_limits<uint64_t>::max()
+                                                            : tick + more;
 }
 
 bool isNoteOn(const MidiEvent& e) {

@@ -5,9 +5,8 @@
 
 #include <cstdio>
 
-#include "sys/FileIo.h"
-
 #include "media/MusicStream.h"
+#include "sys/FileIo.h"
 
 namespace media {
 

@@ -42,7 +42,8 @@ void TForm10::einlesenClick() {
   for (int i = 0; i < options.Count(); ++i) {
     const std::string& key = options.lines()[static_cast<size_t>(i)];
     const std::string value = options.get(i + 1);
-    if (key == "[indicator]" && value != "Professor Kroxl") f1.reportError("(!) Error: OptionsNT.pre ungültig!");
+    if (key == "[indicator]" && value != "Professor Kroxl")
+      f1.reportError("(!) Error: OptionsNT.pre ungültig!");
     if (key == "[speed]") {
       int speed = 0;
       if (!parseWholeNumber(value, speed)) {

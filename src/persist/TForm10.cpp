@@ -60,11 +60,21 @@ TForm10::TForm10(Game& g)
   OnClose = [this](ui::TCloseAction&) { FormClose(); };
 }
 
-void TForm10::TrackBar1Change() { game.Form5->TrackBar1.setPosition(TrackBar1.Position()); }
-void TForm10::CheckBox3Click() { game.Form5->CheckBox3.setChecked(CheckBox3.Checked()); }
-void TForm10::CheckBox4Click() { game.Form5->CheckBox4.setChecked(CheckBox4.Checked()); }
-void TForm10::CheckBox5Click() { game.Form5->CheckBox5.setChecked(CheckBox5.Checked()); }
-void TForm10::CheckBox2Click() { game.Form5->CheckBox2.setChecked(CheckBox2.Checked()); }
+void TForm10::TrackBar1Change() {
+  game.Form5->TrackBar1.setPosition(TrackBar1.Position());
+}
+void TForm10::CheckBox3Click() {
+  game.Form5->CheckBox3.setChecked(CheckBox3.Checked());
+}
+void TForm10::CheckBox4Click() {
+  game.Form5->CheckBox4.setChecked(CheckBox4.Checked());
+}
+void TForm10::CheckBox5Click() {
+  game.Form5->CheckBox5.setChecked(CheckBox5.Checked());
+}
+void TForm10::CheckBox2Click() {
+  game.Form5->CheckBox2.setChecked(CheckBox2.Checked());
+}
 
 void TForm10::FormKeyUp(int& key) {
   if (key == ui::vk::Escape) Close();

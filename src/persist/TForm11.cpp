@@ -51,7 +51,9 @@ void TForm11::Memo1Change() {
   Show();
 }
 
-void TForm11::Button1Click() { game.Form1->Close(); }
+void TForm11::Button1Click() {
+  game.Form1->Close();
+}
 
 void TForm11::Button2Click() {
   // A game played from a user directory has its readme in the data root.
@@ -60,7 +62,9 @@ void TForm11::Button2Click() {
   game.Form1->openReadme(sys::fileSize(beside) >= 0 ? beside : f1.dataPath("\\readme.txt"));
 }
 
-void TForm11::Button3Click() { game.Form1->shellOpen(kMakerWebAddress, "", "", 1); }
+void TForm11::Button3Click() {
+  game.Form1->shellOpen(kMakerWebAddress, "", "", 1);
+}
 
 void TForm11::Button4Click() {
   Memo1.Lines.assign(game.Form2->Memo2.lines());

@@ -66,7 +66,8 @@ void TForm12::Image1MouseDown() {
     }
     case 2:
       game.desktop.messageBox(
-          {"Die Kid-Version ist in dieser Version von Professor Kroxl nicht enthalten. Wählen Sie \"Uncensored "
+          {"Die Kid-Version ist in dieser Version von Professor Kroxl nicht enthalten. Wählen Sie "
+           "\"Uncensored "
            "Bloody Version\" um spielen zu können!",
            Caption, ui::MessageKind::Information, ui::MessageButtons::Ok});
       break;
@@ -95,6 +96,8 @@ void TForm12::Image2Click() {
   Panel1.Top = 5000;
 }
 
-void TForm12::FormClose() { game.Form1->Close(); }
+void TForm12::FormClose() {
+  game.Form1->Close();
+}
 
 }  // namespace game

@@ -85,9 +85,13 @@ void TForm3::loadVoiceDatabases() {
   if (StringGrid1.RowCount < n1 + n2 + 1) StringGrid1.RowCount = n1 + n2 + 1;
 }
 
-void TForm3::Button1Click() { Hide(); }
+void TForm3::Button1Click() {
+  Hide();
+}
 
-void TForm3::Button2Click() { Memo1.Lines.assign(game.Form2->Memo2.lines()); }
+void TForm3::Button2Click() {
+  Memo1.Lines.assign(game.Form2->Memo2.lines());
+}
 
 void TForm3::Button3Click() {
   TForm1& f1 = *game.Form1;
@@ -96,6 +100,8 @@ void TForm3::Button3Click() {
     f1.reportError("ERROR! " + r.error().message);
 }
 
-void TForm3::Memo3Change() { Button3.Caption = "Sätze speichern: " + std::to_string(Memo3.Lines.Count() - 2); }
+void TForm3::Memo3Change() {
+  Button3.Caption = "Sätze speichern: " + std::to_string(Memo3.Lines.Count() - 2);
+}
 
 }  // namespace game

@@ -16,7 +16,9 @@ void loadResource(ui::Image& image, const char* name) {
 
 // Game speed 1 keeps the pace of the machines the game was made for, a timer
 // granularity of 55 ms; 100 runs it at 15 ms.
-int granularityForSpeed(int speed) { return 55 - (speed - 1) * 40 / 99; }
+int granularityForSpeed(int speed) {
+  return 55 - (speed - 1) * 40 / 99;
+}
 
 }  // namespace
 
@@ -135,7 +137,9 @@ void TForm5::CheckBox2Click() {
   CheckBox3.Enabled = CheckBox2.Checked();
 }
 
-void TForm5::Button1Click() { Close(); }
+void TForm5::Button1Click() {
+  Close();
+}
 
 void TForm5::Button2Click() {
   Hide();
@@ -155,9 +159,13 @@ void TForm5::Button3Click() {
   }
 }
 
-void TForm5::Button4Click() { showMemory(); }
+void TForm5::Button4Click() {
+  showMemory();
+}
 
-void TForm5::Image2Click() { RadioButton1.setChecked(true); }
+void TForm5::Image2Click() {
+  RadioButton1.setChecked(true);
+}
 
 void TForm5::Image3Click() {
   game.desktop.messageBox({"Sorry, this Version is only aviable in german!", Caption,

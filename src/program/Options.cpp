@@ -94,7 +94,8 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.seedGiven = true;
     } else if (arg == "--soak" || arg == "--ticks" || arg == "--max-rss-mb") {
       const char* v = value();
-      if (!v || !parseNumber(v, n) || n < 0) return std::fprintf(stderr, "kroxl: %s needs a number\n", arg.c_str()), 2;
+      if (!v || !parseNumber(v, n) || n < 0)
+        return std::fprintf(stderr, "kroxl: %s needs a number\n", arg.c_str()), 2;
       if (arg == "--soak") {
         o.soak = true;
         o.soakOptions.seed = static_cast<uint64_t>(n);
@@ -111,7 +112,8 @@ int parseOptions(int argc, char** argv, Options& o) {
       o.displayGiven = true;
     } else if (arg == "--depth") {
       const char* v = value();
-      if (!v || !parseNumber(v, n) || n < 1) return std::fprintf(stderr, "kroxl: --depth needs a number\n"), 2;
+      if (!v || !parseNumber(v, n) || n < 1)
+        return std::fprintf(stderr, "kroxl: --depth needs a number\n"), 2;
       o.display.bitsPerPixel = static_cast<int>(n);
       o.depthGiven = true;
     } else {
@@ -123,9 +125,11 @@ int parseOptions(int argc, char** argv, Options& o) {
     std::printf("kroxl %s\n", KROXL_VERSION);
     return -1;
   }
-  if (o.headless && o.replay.empty()) return std::fprintf(stderr, "kroxl: --headless needs --replay FILE\n"), 2;
+  if (o.headless && o.replay.empty())
+    return std::fprintf(stderr, "kroxl: --headless needs --replay FILE\n"), 2;
   if (o.headless && !o.record.empty())
-    return std::fprintf(stderr, "kroxl: --record records the window; a headless run is a replay already\n"), 2;
+    return std::fprintf(stderr, "kroxl: --record records the window; a headless run is a replay already\n"),
+           2;
   return 0;
 }
 

@@ -11,7 +11,7 @@ namespace program {
 struct Options {
   bool headless = false;
   bool spokenLines = false;
-  bool listTexts = false;  // for the data check: the texts that must fit their boxes
+  bool listTexts = false;   // for the data check: the texts that must fit their boxes
   bool vocabulary = false;  // for the data check: the game's commands, rooms, items and people
   bool noOpener = false;
   bool version = false;

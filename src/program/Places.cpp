@@ -29,7 +29,8 @@ std::string absoluteFrom(const std::string& base, const std::string& dir) {
 
 std::string perUserDir(const PlaceHints& h) {
   // A relative XDG_DATA_HOME is to be ignored, as the base directory rules say.
-  if (!h.xdgDataHome.empty() && h.xdgDataHome.front() == '/') return absoluteFrom("/", h.xdgDataHome + "/kroxl");
+  if (!h.xdgDataHome.empty() && h.xdgDataHome.front() == '/')
+    return absoluteFrom("/", h.xdgDataHome + "/kroxl");
   if (h.home.empty()) return "";
   return absoluteFrom(h.currentDir, h.home + "/.local/share/kroxl");
 }
@@ -59,8 +60,8 @@ std::string findPlaces(const PlaceHints& h, Places& places) {
       }
     }
     if (places.dataRoot.empty())
-      return "no game data found here, in " + absoluteFrom(h.programDir, "../share/kroxl") +
-             " or in " + absoluteFrom(h.programDir, "game") + "; name it with --data DIR";
+      return "no game data found here, in " + absoluteFrom(h.programDir, "../share/kroxl") + " or in " +
+             absoluteFrom(h.programDir, "game") + "; name it with --data DIR";
   }
 
   if (!h.userDirOption.empty())
@@ -69,7 +70,8 @@ std::string findPlaces(const PlaceHints& h, Places& places) {
     places.userDir = absoluteFrom("/", h.currentDir);
   else
     places.userDir = perUserDir(h);
-  if (places.userDir.empty()) return "no user directory: set HOME or XDG_DATA_HOME, or name it with --user-dir DIR";
+  if (places.userDir.empty())
+    return "no user directory: set HOME or XDG_DATA_HOME, or name it with --user-dir DIR";
   return "";
 }
 
@@ -94,7 +96,8 @@ std::string enterUserDir(const std::string& dir) {
     if (::mkdir(dir.c_str(), 0700) != 0 && errno != EEXIST)
       return "cannot make the user directory " + dir + ": " + std::strerror(errno);
   }
-  if (::chdir(dir.c_str()) != 0) return "cannot enter the user directory " + dir + ": " + std::strerror(errno);
+  if (::chdir(dir.c_str()) != 0)
+    return "cannot enter the user directory " + dir + ": " + std::strerror(errno);
   return "";
 }
 

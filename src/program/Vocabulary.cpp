@@ -1,5 +1,7 @@
 // `kroxl --vocabulary`: the game's own tables as the data check reads them,
 // one record a line, fields separated by a tab (docs/vocabulary.md).
+#include "script/Vocabulary.h"
+
 #include <cstdio>
 #include <set>
 #include <string>
@@ -9,7 +11,6 @@
 #include "interaction/People.h"
 #include "program/Listings.h"
 #include "rooms/RoomTable.h"
-#include "script/Vocabulary.h"
 
 namespace program {
 namespace {
@@ -59,7 +60,8 @@ void record(const char* kind, const Fields& fields) {
 void listCommands() {
   for (const game::script::CommandRow& c : game::script::commandTable()) {
     Fields fields = {c.keyword, endsName(c.ends)};
-    for (int i = 0; i < c.operandCount(); ++i) fields.push_back(operandName(c.operands[static_cast<size_t>(i)]));
+    for (int i = 0; i < c.operandCount(); ++i)
+      fields.push_back(operandName(c.operands[static_cast<size_t>(i)]));
     record("command", fields);
   }
   for (const game::script::SubCommandRow& s : game::script::subCommandTable()) {

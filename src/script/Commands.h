@@ -85,7 +85,7 @@ Ending waitForVideo(TForm1& f1);
 // The runner's per-tick parts outside the dispatch.
 void walkAndDraw(TForm1& f1);  // walk step, frames, face, arrival
 void drawEyes(TForm1& f1);
-void soundCheck(TForm1& f1);   // an early end of "wait for sound"
+void soundCheck(TForm1& f1);  // an early end of "wait for sound"
 void videoWatch(TForm1& f1);
 void musicWatch(TForm1& f1);
 void waveWatch(TForm1& f1);

@@ -34,7 +34,9 @@ Ending removeOnly(TForm1& f1) {
   return Ending::Check;
 }
 
-Ending stays(TForm1&) { return Ending::Check; }
+Ending stays(TForm1&) {
+  return Ending::Check;
+}
 
 Ending exitGame(TForm1& f1) {
   f1.Close();
@@ -89,8 +91,12 @@ Ending drawBitmap(TForm1& f1, const char* logLine) {
 }
 }  // namespace
 
-Ending bitmap(TForm1& f1) { return drawBitmap(f1, "bitmap"); }
-Ending newBitmap(TForm1& f1) { return drawBitmap(f1, "new bitmap"); }
+Ending bitmap(TForm1& f1) {
+  return drawBitmap(f1, "bitmap");
+}
+Ending newBitmap(TForm1& f1) {
+  return drawBitmap(f1, "new bitmap");
+}
 
 Ending showMap(TForm1& f1) {
   TForm13& note = *f1.game.Form13;

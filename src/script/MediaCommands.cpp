@@ -17,8 +17,12 @@ namespace {
 
 enum WaveSlot { kSpeech = 1, kEffect = 2, kFree = 3, kFailed = 10 };
 
-bool soundOn(TForm1& f1) { return f1.game.Form5->CheckBox2.Checked(); }
-bool panelMusicOn(TForm1& f1) { return f1.game.Form10->CheckBox5.Checked(); }
+bool soundOn(TForm1& f1) {
+  return f1.game.Form5->CheckBox2.Checked();
+}
+bool panelMusicOn(TForm1& f1) {
+  return f1.game.Form10->CheckBox5.Checked();
+}
 
 // Whether a sound file is there to play. A missing one is reported, once for
 // a run of the same file where the caller asks; one outside the data root
@@ -80,7 +84,8 @@ Ending stopMidi(TForm1& f1) {
 // With speech output off the music is not waited for. Music that does not
 // play at all (switched off) would never end, so it is not waited for either.
 Ending waitForMidi(TForm1& f1) {
-  if (!f1.game.Form5->CheckBox3.Checked() || f1.MediaPlayer1->mode() != media::Mode::Playing) deleteLines(f1, 1);
+  if (!f1.game.Form5->CheckBox3.Checked() || f1.MediaPlayer1->mode() != media::Mode::Playing)
+    deleteLines(f1, 1);
   return Ending::Check;
 }
 
@@ -181,8 +186,8 @@ Ending playVideo(TForm1& f1) {
   // First the video room is built with the protagonist out of sight; then
   // the command comes round again.
   if (f1.currentRoom() != kRoomVideo) {
-    const std::string lines[] = {"0", "0", "\\movies\\cls.bmp", "bitmap", "-30000", "jump to",
-                                 std::to_string(kRoomVideo), "goto room"};
+    const std::string lines[] = {"0",      "0",       "\\movies\\cls.bmp",        "bitmap",
+                                 "-30000", "jump to", std::to_string(kRoomVideo), "goto room"};
     for (const std::string& l : lines) queue(f1).insert(0, l);
     return Ending::Check;
   }

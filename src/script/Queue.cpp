@@ -7,11 +7,17 @@
 
 namespace game::script {
 
-TForm2& store(TForm1& f1) { return *f1.game.Form2; }
+TForm2& store(TForm1& f1) {
+  return *f1.game.Form2;
+}
 
-sys::TextList& queue(TForm1& f1) { return f1.game.Form2->Memo1; }
+sys::TextList& queue(TForm1& f1) {
+  return f1.game.Form2->Memo1;
+}
 
-std::string line(TForm1& f1, int index) { return queue(f1).get(index); }
+std::string line(TForm1& f1, int index) {
+  return queue(f1).get(index);
+}
 
 void deleteLines(TForm1& f1, int n) {
   for (int i = 0; i < n; ++i) queue(f1).remove(0);

@@ -22,7 +22,8 @@ void enterScriptMode(TForm1& f1, TForm2& f2) {
     f2.setMode(Mode::Script);
     f1.Cursor = 1;
     f1.zone.Cursor = 1;
-    for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
+    for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5})
+      o->Cursor = f1.zone.Cursor;
   }
   // While a script runs the hover line shows nothing.
   f1.helpline.Color = gfx::clBlack;
@@ -35,7 +36,8 @@ void leaveScriptMode(TForm1& f1, TForm2& f2) {
   f1.zone.Cursor = 2;
   f1.clickCountdown = 0;
   if (f2.inventar.Tag != 0) f1.schirm.Cursor = 4;
-  for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5}) o->Cursor = f1.zone.Cursor;
+  for (ui::Label* o : {&f1.Object1, &f1.object2, &f1.object3, &f1.object4, &f1.object5})
+    o->Cursor = f1.zone.Cursor;
   f1.helpline.Color = TForm1::kHelplineColour;
   f1.helpline.Tag = 0;
   f1.helpline.Font.Color = gfx::clWhite;
@@ -68,7 +70,8 @@ void resolutionWatch(TForm1& f1, TForm2& f2) {
     f1.cd.Left = 15;  // the room builder checks the resolution again
     f1.build.setEnabled(true);
   }
-  f2.Label4.Caption = "resolution: " + std::to_string(d.screenWidth()) + " x " + std::to_string(d.screenHeight());
+  f2.Label4.Caption =
+      "resolution: " + std::to_string(d.screenWidth()) + " x " + std::to_string(d.screenHeight());
   f1.Runner.Tag = d.screenHeight();
 }
 

@@ -17,8 +17,12 @@
 namespace game::script {
 namespace {
 
-void load(TForm1& f1, const char* file) { loadScript(f1, std::string("\\source\\scripts\\") + file); }
-void tick(TForm1& f1, const std::string& task) { f1.game.Form13->tickTask(task); }
+void load(TForm1& f1, const char* file) {
+  loadScript(f1, std::string("\\source\\scripts\\") + file);
+}
+void tick(TForm1& f1, const std::string& task) {
+  f1.game.Form13->tickTask(task);
+}
 
 // A reply line offered after every header "person:" of the option table.
 void addOption(TForm2& f2, const std::string& person, const std::string& option) {
@@ -47,7 +51,9 @@ bool carries(const TForm2& f2, const std::string& item, int lastIndex) {
   return false;
 }
 
-bool night(const TForm2& f2) { return f2.Tag.Caption == "night"; }
+bool night(const TForm2& f2) {
+  return f2.Tag.Caption == "night";
+}
 
 // A number in line 2 is a third line to consume.
 int takeNumberOperand(TForm1& f1) {
@@ -75,7 +81,8 @@ void quizCheck(TForm1& f1, TForm2&) {
 }
 
 void quizBoxes(TForm1& f1, bool visible) {
-  for (ui::ComboBox* box : {&f1.ComboBox1, &f1.ComboBox2, &f1.ComboBox3, &f1.ComboBox4}) box->Visible = visible;
+  for (ui::ComboBox* box : {&f1.ComboBox1, &f1.ComboBox2, &f1.ComboBox3, &f1.ComboBox4})
+    box->Visible = visible;
 }
 
 // In the order the tests are made. The three that take a number (a third

@@ -84,10 +84,18 @@ Ending look(TForm1& f1, const char* facing, const char* logLine, bool stopWalkin
 }
 }  // namespace
 
-Ending lookRight(TForm1& f1) { return look(f1, "right", "look right", true); }
-Ending lookLeft(TForm1& f1) { return look(f1, "left", "look left", true); }
-Ending lookBehind(TForm1& f1) { return look(f1, "behind", "look behind", false); }
-Ending invisible(TForm1& f1) { return look(f1, "invisible", "kroxl invisible", false); }
+Ending lookRight(TForm1& f1) {
+  return look(f1, "right", "look right", true);
+}
+Ending lookLeft(TForm1& f1) {
+  return look(f1, "left", "look left", true);
+}
+Ending lookBehind(TForm1& f1) {
+  return look(f1, "behind", "look behind", false);
+}
+Ending invisible(TForm1& f1) {
+  return look(f1, "invisible", "kroxl invisible", false);
+}
 
 void walkAndDraw(TForm1& f1) {
   TForm2& f2 = store(f1);

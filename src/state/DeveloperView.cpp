@@ -20,14 +20,16 @@ void SlotTable::paint(gfx::Canvas& screen, const gfx::Rect& r) {
   for (const auto& [name, slot] : store_.slots()) {
     const int x = r.left + 2 + (i / half) * (r.width() / 2);
     const int y = r.top + 2 + (i % half) * step;
-    screen.textOut(x, y, name + ": " + std::to_string(slot->Tag) + " / " + std::to_string(slot->Left) + " / " +
-                             slot->Caption + (slot->Hint.empty() ? "" : " [" + slot->Hint + "]"));
+    screen.textOut(x, y,
+                   name + ": " + std::to_string(slot->Tag) + " / " + std::to_string(slot->Left) + " / " +
+                       slot->Caption + (slot->Hint.empty() ? "" : " [" + slot->Hint + "]"));
     ++i;
   }
   screen.BrushClear = false;
 }
 
-ListView::ListView(ui::Control* parent, const sys::TextList& list) : ui::Control(parent, "ListView"), list_(list) {
+ListView::ListView(ui::Control* parent, const sys::TextList& list)
+    : ui::Control(parent, "ListView"), list_(list) {
   Color = gfx::clWindow;
   Font.Height = 10;
 }
@@ -39,7 +41,8 @@ void ListView::paint(gfx::Canvas& screen, const gfx::Rect& r) {
   const int step = gfx::text::lineHeight(Font);
   const int rows = std::max(1, r.height() / step);
   const int first = std::max(0, list_.Count() - rows);
-  for (int i = first, y = r.top + 1; i < list_.Count(); ++i, y += step) screen.textOut(r.left + 2, y, list_.get(i));
+  for (int i = first, y = r.top + 1; i < list_.Count(); ++i, y += step)
+    screen.textOut(r.left + 2, y, list_.get(i));
   screen.BrushClear = false;
 }
 

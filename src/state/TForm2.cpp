@@ -6,9 +6,11 @@ namespace game {
 namespace {
 
 // The animation frame table the program starts with: (code, repeat) runs.
+// clang-format off
 constexpr std::pair<const char*, int> kInitialFrames[] = {
     {"0", 7}, {"2", 4}, {"3", 4}, {"4", 5}, {"2", 4},  {"3", 9}, {"4", 9}, {"2", 4},
     {"3", 9}, {"4", 9}, {"1", 2}, {"2", 20}, {"4", 4}, {"1", 1}, {"3", 3}};
+// clang-format on
 
 }  // namespace
 
@@ -29,6 +31,7 @@ TForm2::TForm2(ui::Desktop& desktop)
 
   // Every slot starts with its own name as caption, as a designer leaves a
   // label; the table below then gives the captions and values the game uses.
+  // clang-format off
   slots_ = {{"mode", &mode},         {"posit", &posit},         {"sonsti", &sonsti},
             {"kroxl", &kroxl},       {"talking", &talking},     {"person", &person},
             {"Label1", &Label1},     {"Label2", &Label2},       {"Label4", &Label4},
@@ -46,6 +49,7 @@ TForm2::TForm2(ui::Desktop& desktop)
             {"Scheck", &Scheck},     {"kaffee", &kaffee},       {"putzkammerl", &putzkammerl},
             {"taube", &taube},       {"putzfrau", &putzfrau},   {"busen", &busen},
             {"schlauch", &schlauch}, {"golfball", &golfball},   {"zeichnung", &zeichnung}};
+  // clang-format on
   for (auto& [name, slot] : slots_) slot->Caption = name;
 
   setMode(Mode::Normal);
@@ -72,8 +76,12 @@ TForm2::TForm2(ui::Desktop& desktop)
   lift.Tag = 2;
   Scheck.Tag = 9999;
 
-  lists_ = {{"Memo1", &Memo1}, {"Memo2", &Memo2},     {"Memo3", &Memo3},
-            {"Memo4", &Memo4}, {"Memo5", &Memo5},     {"inventar", &inventar},
+  lists_ = {{"Memo1", &Memo1},
+            {"Memo2", &Memo2},
+            {"Memo3", &Memo3},
+            {"Memo4", &Memo4},
+            {"Memo5", &Memo5},
+            {"inventar", &inventar},
             {"franzinventar", &franzinventar}};
   Memo3.add("Memo3");
   for (const auto& [code, count] : kInitialFrames)

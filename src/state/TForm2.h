@@ -3,13 +3,13 @@
 #include <utility>
 #include <vector>
 
+#include "state/DeveloperView.h"
 #include "state/Mode.h"
 #include "state/Slot.h"
 #include "sys/TextList.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Label.h"
-#include "state/DeveloperView.h"
 
 namespace game {
 

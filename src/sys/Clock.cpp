@@ -13,7 +13,7 @@ int64_t SteadyClock::nowMs() const {
 namespace {
 std::string formatNow(const char* format) {
   const std::time_t t = std::time(nullptr);
-  std::tm tm {};
+  std::tm tm{};
   localtime_r(&t, &tm);
   char buf[64];
   std::strftime(buf, sizeof buf, format, &tm);
@@ -21,7 +21,11 @@ std::string formatNow(const char* format) {
 }
 }  // namespace
 
-std::string shortDate() { return formatNow("%d.%m.%Y"); }
-std::string longTime() { return formatNow("%H:%M:%S"); }
+std::string shortDate() {
+  return formatNow("%d.%m.%Y");
+}
+std::string longTime() {
+  return formatNow("%H:%M:%S");
+}
 
 }  // namespace sys

@@ -25,9 +25,10 @@ template <class T>
 class [[nodiscard]] Result {
  public:
   template <class U = T>
-    requires std::constructible_from<T, U &&> && (!std::same_as<std::remove_cvref_t<U>, Result>) &&
-             (!std::same_as<std::remove_cvref_t<U>, Error>)
-  Result(U&& value) : state_(std::in_place_index<0>, std::forward<U>(value)) {}
+  requires std::constructible_from<T, U&&> &&
+      (!std::same_as<std::remove_cvref_t<U>, Result>)&&(!std::same_as<std::remove_cvref_t<U>, Error>)
+          Result(U&& value)
+      : state_(std::in_place_index<0>, std::forward<U>(value)) {}
   Result(Error error) : state_(std::in_place_index<1>, std::move(error)) {}
 
   bool ok() const { return state_.index() == 0; }

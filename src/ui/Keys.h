@@ -30,7 +30,7 @@ inline constexpr int Up = 38;
 inline constexpr int Right = 39;
 inline constexpr int Down = 40;
 inline constexpr int Delete = 46;
-inline constexpr int F1 = 112;  // F2..F12 follow
+inline constexpr int F1 = 112;         // F2..F12 follow
 inline constexpr int OemPeriod = 190;  // the full stop
 }  // namespace vk
 

@@ -61,8 +61,10 @@ TEST_F(StartUpTest, AFreshStartWritesTheDefaultOptionsAndLoadsTheGame) {
 
 TEST_F(StartUpTest, TheProtocolShowsTheStepsInOrder) {
   f1().STARTTimer();
-  const std::vector<std::string> expected = {"START TIMER ...", "", " + activate form11 handle", " + set volume",
-                                             " + hide taskbar", " + saving actual screen-resolution"};
+  const std::vector<std::string> expected = {
+      "START TIMER ...",           "",
+      " + activate form11 handle", " + set volume",
+      " + hide taskbar",           " + saving actual screen-resolution"};
   ASSERT_GE(f2().Memo2.Count(), 6);
   EXPECT_EQ(std::vector<std::string>(f2().Memo2.lines().begin(), f2().Memo2.lines().begin() + 6), expected);
   EXPECT_EQ(f2().Memo2.get(f2().Memo2.Count() - 3), " + give first orders ...");
@@ -119,9 +121,12 @@ TEST_F(StartUpTest, AnOptionsFileThatCannotBeWrittenStopsTheStart) {
   f1().STARTTimer();
   ASSERT_EQ(fatal().Count(), 2);
   EXPECT_EQ(fatal().get(0).rfind("(!) Error: OptionsNT.pre could not be generated. Contact ", 0), 0u);
-  EXPECT_EQ(fatal().get(1), "ERROR: Die Datei \"optionsNT.pre\" konnte nicht gefunden werden! Überprüfen Sie ob "
-                            "sich die Datei in \"" + dir.path() + "\\\" befindet! Installieren Sie im Notfall das "
-                            "Spiel erneut!");
+  EXPECT_EQ(fatal().get(1),
+            "ERROR: Die Datei \"optionsNT.pre\" konnte nicht gefunden werden! Überprüfen Sie ob "
+            "sich die Datei in \"" +
+                dir.path() +
+                "\\\" befindet! Installieren Sie im Notfall das "
+                "Spiel erneut!");
 }
 
 TEST_F(StartUpTest, AnEmptyOptionsFileIsReplacedByTheDefault) {
@@ -181,7 +186,8 @@ TEST_F(StartUpTest, OnlyTheFirstHundredLinesAreSearchedForTheSpeed) {
   f1().STARTTimer();
   EXPECT_EQ(g().Form5->edit1.Text(), "schnell");
   EXPECT_EQ(g().Form5->TrackBar1.Position(), 1);
-  EXPECT_EQ(errors().last(), "(!) Error occoured while setting up preferences from options.pre-file in Line 0");
+  EXPECT_EQ(errors().last(),
+            "(!) Error occoured while setting up preferences from options.pre-file in Line 0");
 }
 
 TEST_F(StartUpTest, TheOptionsReaderReportsWhatItCannotUse) {
@@ -189,7 +195,8 @@ TEST_F(StartUpTest, TheOptionsReaderReportsWhatItCannotUse) {
   f1().STARTTimer();
   ASSERT_GE(errors().Count(), 2);
   EXPECT_EQ(errors().get(0), "(!) Error: OptionsNT.pre ungültig!");
-  EXPECT_EQ(errors().get(1), "(!) Error occoured while setting up preferences from options.pre-file in Line 9");
+  EXPECT_EQ(errors().get(1),
+            "(!) Error occoured while setting up preferences from options.pre-file in Line 9");
 }
 
 TEST_F(StartUpTest, ValuesAreLowerCasedAndTheSpeedKeptInRange) {
@@ -203,14 +210,15 @@ TEST_F(StartUpTest, ValuesAreLowerCasedAndTheSpeedKeptInRange) {
 
 TEST_F(StartUpTest, OddOptionsFilesAreReadWithoutHarm) {
   // NUL bytes, LF-only line ends, a very long line and 100,000 lines.
-  std::string odd = "[indicator]\nProfessor Kroxl\n\n[version]\n100\n\n[speed]\n5\0x\n" +
-                    std::string(1 << 20, 'L') + "\n";
+  std::string odd =
+      "[indicator]\nProfessor Kroxl\n\n[version]\n100\n\n[speed]\n5\0x\n" + std::string(1 << 20, 'L') + "\n";
   for (int i = 0; i < 100000; ++i) odd += "[music]\nfalse\n";
   dir.write("optionsNT.pre", odd);
   f1().STARTTimer();
   EXPECT_TRUE(fatal().empty());
   EXPECT_EQ(f2().version.Caption, "100");
-  EXPECT_EQ(errors().last(), "(!) Error occoured while setting up preferences from options.pre-file in Line 6");
+  EXPECT_EQ(errors().last(),
+            "(!) Error occoured while setting up preferences from options.pre-file in Line 6");
   EXPECT_TRUE(g().Form10->CheckBox5.Checked());  // the reader stopped before the music lines
 }
 
@@ -220,7 +228,8 @@ TEST_F(StartUpTest, AnIncompleteVoiceRecordIsSkipped) {
   std::filesystem::create_directories(dir.path() + "/source/dialogs");
   std::filesystem::create_directories(dir.path() + "/source/scripts");
   dir.write("source/voice/voice.voi",
-            testsupport::gameText({"Kroxl: \"Hallo\"", "Hello", "\\intro\\hinweis01.wav", "Kroxl: \"Nur halb\"", "Half"}));
+            testsupport::gameText(
+                {"Kroxl: \"Hallo\"", "Hello", "\\intro\\hinweis01.wav", "Kroxl: \"Nur halb\"", "Half"}));
   f1().STARTTimer();
   EXPECT_EQ(g().Form3->StringGrid1.Hint, "1");
   EXPECT_EQ(g().Form3->StringGrid1.Cells.get(0, 0), "Kroxl: \"Hallo\"");

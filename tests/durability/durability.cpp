@@ -42,16 +42,20 @@ constexpr int kItems = 3000;  // makes a save of some 60 KB, so kills land insid
 // The save of version k: every line that can tell versions apart does.
 std::vector<std::string> saveLines(long k) {
   const std::string v = std::to_string(k);
+  // clang-format off
   std::vector<std::string> lines = {"[Professor Kroxl Spielstand]", "100", "01.01.2000 00:00:00", "",
                                     "form definitions:", "[room:]", "1", "[position:]", v, "[sonsti:]",
                                     "left", "[midi:]", "\\sound\\music\\gang.mid", "[midiposition:]", v, "",
                                     "inventar list:", std::to_string(kItems)};
+  // clang-format on
   for (int i = 0; i < kItems; ++i) lines.push_back("Gegenstand " + v + " " + std::to_string(i));
   lines.push_back("[write empty]");
   return lines;
 }
 
-gfx::TColor colourOf(long k) { return static_cast<gfx::TColor>((static_cast<uint64_t>(k) * 2654435761u) & 0xFFFFFF); }
+gfx::TColor colourOf(long k) {
+  return static_cast<gfx::TColor>((static_cast<uint64_t>(k) * 2654435761u) & 0xFFFFFF);
+}
 
 game::OptionValues optionsOf(long k) {
   game::OptionValues v;
@@ -209,10 +213,11 @@ int run(int kills, unsigned seed) {
     if (!failure.empty()) failure = "after the clean run: " + failure;
   }
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::printf("durability: seed %u, %d kills in %.1f s; %d saves checked, %d of them without a thumbnail "
-              "(never with another's), at most %d temporaries at once\n",
-              seed, figures.kills, seconds, figures.savesSeen, figures.savesWithoutThumbnail,
-              figures.mostTemporaries);
+  std::printf(
+      "durability: seed %u, %d kills in %.1f s; %d saves checked, %d of them without a thumbnail "
+      "(never with another's), at most %d temporaries at once\n",
+      seed, figures.kills, seconds, figures.savesSeen, figures.savesWithoutThumbnail,
+      figures.mostTemporaries);
   std::error_code ignored;
   fs::remove_all(dir, ignored);
   if (!failure.empty()) {
@@ -229,8 +234,10 @@ int main(int argc, char** argv) {
   unsigned seed = static_cast<unsigned>(std::random_device{}());
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--kills") kills = std::atoi(argv[i + 1]);
-    else if (option == "--seed") seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
+    if (option == "--kills")
+      kills = std::atoi(argv[i + 1]);
+    else if (option == "--seed")
+      seed = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
   }
   return run(kills, seed);
 }

@@ -91,7 +91,8 @@ TEST(BmpRoundTrip, PalettedPicturesInEveryHeaderAndOrientation) {
     for (uint32_t header : {12u, 40u, 108u, 124u})
       for (bool topDown : {false, true}) {
         if (header == 12 && topDown) continue;  // OS/2 1.x heights are unsigned
-        BmpLayout layout{.width = 13, .height = 5, .bitCount = bits, .headerSize = header, .topDown = topDown};
+        BmpLayout layout{
+            .width = 13, .height = 5, .bitCount = bits, .headerSize = header, .topDown = topDown};
         layout.palette = palette(bits == 8 ? 200 : size_t{1} << bits);
         layout.values = pattern(layout.width, layout.height, static_cast<uint32_t>(layout.palette.size()));
         EXPECT_TRUE(decoded(bmptest::writeBmp(layout)) ==

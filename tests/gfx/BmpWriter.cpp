@@ -53,7 +53,8 @@ std::string writeBmp(const BmpLayout& layout) {
   if (layout.compression == 1 || layout.compression == 2) {
     pixels = layout.rle;
   } else {
-    for (int r = 0; r < layout.height; ++r) pixels += packRow(layout, layout.topDown ? r : layout.height - 1 - r);
+    for (int r = 0; r < layout.height; ++r)
+      pixels += packRow(layout, layout.topDown ? r : layout.height - 1 - r);
   }
   std::string info;
   append32(info, layout.headerSize);

@@ -19,9 +19,9 @@ TEST(Contrast, DarkColoursOnBlackAreLightenedJustEnough) {
     EXPECT_GE(contrastRatio(drawn, gfx::clBlack), 4.5) << speaker;
     // One step less towards white would not do.
     const auto back = [](int c, int was) { return c > was ? c - 1 : c; };
-    const gfx::TColor less = rgb(back(gfx::redOf(drawn), gfx::redOf(speaker)),
-                                 back(gfx::greenOf(drawn), gfx::greenOf(speaker)),
-                                 back(gfx::blueOf(drawn), gfx::blueOf(speaker)));
+    const gfx::TColor less =
+        rgb(back(gfx::redOf(drawn), gfx::redOf(speaker)), back(gfx::greenOf(drawn), gfx::greenOf(speaker)),
+            back(gfx::blueOf(drawn), gfx::blueOf(speaker)));
     EXPECT_LT(contrastRatio(less, gfx::clBlack), 4.5) << speaker;
   }
   // Readable colours stay as they are, and so does text hidden on purpose.

@@ -25,8 +25,8 @@ TEST(PngTest, ChunksCarryTheirCrcAndThePixelsComeBack) {
     const uint32_t length = read32(png, at);
     const std::string typeAndData = png.substr(at + 4, 4 + length);
     types.push_back(typeAndData.substr(0, 4));
-    EXPECT_EQ(read32(png, at + 8 + length),
-              crc32(0, reinterpret_cast<const Bytef*>(typeAndData.data()), static_cast<uInt>(typeAndData.size())))
+    EXPECT_EQ(read32(png, at + 8 + length), crc32(0, reinterpret_cast<const Bytef*>(typeAndData.data()),
+                                                  static_cast<uInt>(typeAndData.size())))
         << types.back();
     if (types.back() == "IHDR") {
       EXPECT_EQ(read32(png, at + 8), 3u);
@@ -40,13 +40,13 @@ TEST(PngTest, ChunksCarryTheirCrcAndThePixelsComeBack) {
 
   std::string raw(2 * (1 + 3 * 3), '\0');
   uLongf rawSize = raw.size();
-  ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(raw.data()), &rawSize, reinterpret_cast<const Bytef*>(idat.data()),
-                       static_cast<uLong>(idat.size())),
+  ASSERT_EQ(uncompress(reinterpret_cast<Bytef*>(raw.data()), &rawSize,
+                       reinterpret_cast<const Bytef*>(idat.data()), static_cast<uLong>(idat.size())),
             Z_OK);
   ASSERT_EQ(rawSize, raw.size());
-  EXPECT_EQ(raw.substr(0, 4), std::string("\0\x10\x20\x30", 4));              // filter none, then R G B
-  EXPECT_EQ(raw.substr(4, 3), std::string("\0\0\0", 3));                      // black
-  EXPECT_EQ(raw.substr(10 + 7, 3), std::string("\xFF\xFE\xFD", 3));           // the last pixel
+  EXPECT_EQ(raw.substr(0, 4), std::string("\0\x10\x20\x30", 4));     // filter none, then R G B
+  EXPECT_EQ(raw.substr(4, 3), std::string("\0\0\0", 3));             // black
+  EXPECT_EQ(raw.substr(10 + 7, 3), std::string("\xFF\xFE\xFD", 3));  // the last pixel
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST(People, EveryPersonsRoomHasAnAnimationTable) {
 TEST(People, DialogueTreesAreFoundWithoutRegardToTheCaseOfAToZ) {
   ASSERT_NE(game::findConversationPartner("tägl"), nullptr);
   EXPECT_STREQ(game::findConversationPartner("tägl")->name, "Tägl");
-  EXPECT_EQ(game::findConversationPartner("TÄGL"), nullptr);  // the umlaut is compared as it stands
+  EXPECT_EQ(game::findConversationPartner("TÄGL"), nullptr);   // the umlaut is compared as it stands
   EXPECT_EQ(game::findConversationPartner("Kroxl"), nullptr);  // speaks, but has no tree
 }
 

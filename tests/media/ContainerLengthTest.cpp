@@ -82,7 +82,8 @@ TEST(ContainerLength, AFilmThatIsAPlaylistOpensNothingElse) {
   const std::string pipe = dir.file("pipe.ts");
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
   for (const std::string& named : {film, pipe}) {
-    const std::string playlist = "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n" + named + "\n#EXT-X-ENDLIST\n";
+    const std::string playlist =
+        "#EXTM3U\n#EXT-X-TARGETDURATION:10\n#EXTINF:10,\n" + named + "\n#EXT-X-ENDLIST\n";
     const auto r = media::mediaLength(dir.write("liste.avi", playlist));
     EXPECT_FALSE(r.ok()) << named << " gave " << *r << " ms";
   }

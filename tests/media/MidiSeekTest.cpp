@@ -144,7 +144,8 @@ TEST(MidiSeekTest, APositionThePieceNeverReachesCutsAfterItsLastEvent) {
   const std::string stop = bytes({0xFF, 0x51, 0x03, 0, 0, 0});
   const std::string frozen = midiHeader(0, 1, 480) + track(noteOn(0, 60) + noteOff(480, 60) + vlq(0) + stop +
                                                            noteOn(10, 62) + noteOff(10, 62) + endOfTrack(0));
-  const std::string smpte = midiHeader(0, 1, 0xE250) + track(noteOn(0, 60) + noteOff(480, 60) + endOfTrack(0));
+  const std::string smpte =
+      midiHeader(0, 1, 0xE250) + track(noteOn(0, 60) + noteOff(480, 60) + endOfTrack(0));
   for (const auto& [piece, ms] : {std::pair{frozen, int64_t{5000}}, std::pair{smpte, INT64_MAX}}) {
     const auto cut = media::midiFrom(piece, ms);
     ASSERT_TRUE(cut.ok()) << cut.error().message;

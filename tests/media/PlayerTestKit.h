@@ -13,9 +13,9 @@
 #include "core/PanelVideoSurface.h"
 #include "media/MixerAudio.h"
 #include "sys/Clock.h"
-#include "ui/NullPlatform.h"
 #include "ui/Desktop.h"
 #include "ui/Form.h"
+#include "ui/NullPlatform.h"
 #include "ui/Panel.h"
 #include "ui/Platform.h"
 

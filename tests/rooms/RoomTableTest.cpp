@@ -57,8 +57,8 @@ TEST(RoomTable, SlotsDefinedTwiceHaveExclusiveConditions) {
 // pointer can point at it, and it must say what it is.
 TEST(RoomTable, EveryHotSpotLiesPartlyOnThePictureAndHasAHoverText) {
   for (const HotSpot& h : hotSpots()) {
-    const bool onPicture = h.width > 0 && h.height > 0 && h.left < 640 && h.left + h.width > 0 && h.top < 400 &&
-                           h.top + h.height > 0;
+    const bool onPicture = h.width > 0 && h.height > 0 && h.left < 640 && h.left + h.width > 0 &&
+                           h.top < 400 && h.top + h.height > 0;
     EXPECT_TRUE(onPicture) << h.room << "/" << h.slot << " " << h.text;
     EXPECT_STRNE(h.text, "") << h.room << "/" << h.slot;
   }

@@ -216,9 +216,9 @@ TEST_F(RoomVariants, MinigolfShowsTheHoseUntilItIsTaken) {
 
 TEST_F(RoomVariants, NightFallsOnEveryRoomOutside) {
   night();
-  const std::pair<int, const char*> outside[] = {
-      {-1010, "gastgarten"}, {500, "minigolf"}, {501, "minigolf2"}, {502, "minigolf3"}, {-10000, "out"},
-      {-10001, "out1"},      {-10002, "mine"},  {-10003, "out2"},   {-10004, "out3"}};
+  const std::pair<int, const char*> outside[] = {{-1010, "gastgarten"}, {500, "minigolf"}, {501, "minigolf2"},
+                                                 {502, "minigolf3"},    {-10000, "out"},   {-10001, "out1"},
+                                                 {-10002, "mine"},      {-10003, "out2"},  {-10004, "out3"}};
   for (const auto& [room, folder] : outside) {
     enter(room);
     EXPECT_EQ(f1().Caption, std::string("\\graphic\\") + folder + "\\night.bmp") << room;

@@ -83,8 +83,8 @@ TEST_F(StoryCommandsTest, OptionsAreAddedAfterEveryHeaderAndRemovedOnceForTwoInA
   f2().Memo5.insert(1, "Ich habe einen neuen Kaffee für Sie.");
   change("kaffee 2");
   EXPECT_EQ(f2().Memo5.lines(),
-            (std::vector<std::string>{"Zweistein:", "Ich habe einen neuen Kaffee für Sie.", "Was lesen Sie da?", "",
-                                      "Tägl:", "x"}));
+            (std::vector<std::string>{"Zweistein:", "Ich habe einen neuen Kaffee für Sie.",
+                                      "Was lesen Sie da?", "", "Tägl:", "x"}));
 }
 
 TEST_F(StoryCommandsTest, TheQuizIsCheckedBoxByBox) {

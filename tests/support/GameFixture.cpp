@@ -62,10 +62,16 @@ void GameTest::createGame() {
   f1().cd2.Caption = dir.path();
 }
 
-game::TForm1& GameTest::f1() { return *game_->Form1; }
-game::TForm2& GameTest::f2() { return *game_->Form2; }
+game::TForm1& GameTest::f1() {
+  return *game_->Form1;
+}
+game::TForm2& GameTest::f2() {
+  return *game_->Form2;
+}
 
-sys::VirtualClock& GameTest::clock() { return static_cast<sys::VirtualClock&>(platform_->clock()); }
+sys::VirtualClock& GameTest::clock() {
+  return static_cast<sys::VirtualClock&>(platform_->clock());
+}
 
 void GameTest::advance(int64_t ms) {
   const int64_t until = clock().nowMs() + ms;
@@ -93,6 +99,8 @@ void GameTest::runnerTicks(int n) {
   }
 }
 
-std::string GameTest::demoDataRoot() { return std::string(KROXL_BINARY_DIR) + "/game"; }
+std::string GameTest::demoDataRoot() {
+  return std::string(KROXL_BINARY_DIR) + "/game";
+}
 
 }  // namespace testsupport

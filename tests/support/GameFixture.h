@@ -11,7 +11,6 @@
 
 namespace testsupport {
 
-
 // Game text files are Windows-1252 with CR LF; tests write them from lines.
 std::string gameText(std::initializer_list<std::string> lines);
 

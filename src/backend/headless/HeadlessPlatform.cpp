@@ -35,7 +35,8 @@ std::optional<ui::TModalResult> HeadlessPlatform::answerMessageBox(const ui::Mes
 
 bool HeadlessPlatform::shellOpen(const std::string& target) {
   opened_.push_back(target);
-  if (echo) std::fprintf(stderr, "shell open: %s%s\n", target.c_str(), noOpener ? " (no program to open it)" : "");
+  if (echo)
+    std::fprintf(stderr, "shell open: %s%s\n", target.c_str(), noOpener ? " (no program to open it)" : "");
   return !noOpener;
 }
 

@@ -58,7 +58,7 @@ sys::Result<ReplayScript> parseReplay(const std::string& text) {
     std::vector<int64_t> n;
     if (command == "wait" || command == "ticks" || command == "idle") {
       if (!numbers(0, 1, n) || n[0] < 0) return fail("expected one non-negative number");
-      a.kind = command == "wait" ? ReplayAction::Kind::Wait
+      a.kind = command == "wait"    ? ReplayAction::Kind::Wait
                : command == "ticks" ? ReplayAction::Kind::Ticks
                                     : ReplayAction::Kind::Idle;
       a.amount = n[0];

@@ -18,8 +18,21 @@ struct ReplayAction {
   // Down, Up, KeyDown, KeyUp and Leave are the window's input one event at a
   // time, as --record writes it.
   enum class Kind {
-    Wait, Ticks, Move, Click, DblClick, Key, Type, Answer, Idle, Screenshot,
-    Down, Up, KeyDown, KeyUp, Leave
+    Wait,
+    Ticks,
+    Move,
+    Click,
+    DblClick,
+    Key,
+    Type,
+    Answer,
+    Idle,
+    Screenshot,
+    Down,
+    Up,
+    KeyDown,
+    KeyUp,
+    Leave
   };
   Kind kind = Kind::Wait;
   int lineNumber = 0;
@@ -52,8 +65,9 @@ std::string keyNameFromCode(int code);
 // display, depth) and the input one event at a time. A malformed line sets
 // why.
 enum class RecordedLine { Unknown, Setting, Action };
-RecordedLine parseRecordedLine(const std::string& command, const std::vector<std::string>& args, const std::string& line,
-                       ReplayAction& a, ReplayScript& script, std::string& why);
+RecordedLine parseRecordedLine(const std::string& command, const std::vector<std::string>& args,
+                               const std::string& line, ReplayAction& a, ReplayScript& script,
+                               std::string& why);
 
 // The line of an input action, as parseReplay reads it back.
 std::string replayLine(const ReplayAction& a);

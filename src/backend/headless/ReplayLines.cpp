@@ -72,7 +72,8 @@ int hexDigit(char c) {
 int keyCodeFromName(const std::string& name) {
   for (const auto& [keyName, code] : kKeyNames)
     if (name == keyName) return code;
-  if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9'))) return name[0];
+  if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
+    return name[0];
   long long n = 0;
   if (name.size() >= 2 && name[0] == 'F' && parseNumber(name.substr(1), n) && n >= 1 && n <= 12)
     return ui::vk::F1 + static_cast<int>(n) - 1;
@@ -82,13 +83,15 @@ int keyCodeFromName(const std::string& name) {
 std::string keyNameFromCode(int code) {
   for (const auto& [keyName, keyCode] : kKeyNames)
     if (code == keyCode) return keyName;
-  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return std::string(1, static_cast<char>(code));
+  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9'))
+    return std::string(1, static_cast<char>(code));
   if (code >= ui::vk::F1 && code < ui::vk::F1 + 12) return "F" + std::to_string(code - ui::vk::F1 + 1);
   return "";
 }
 
 RecordedLine parseRecordedLine(const std::string& command, const std::vector<std::string>& args,
-                               const std::string& line, ReplayAction& a, ReplayScript& script, std::string& why) {
+                               const std::string& line, ReplayAction& a, ReplayScript& script,
+                               std::string& why) {
   long long x = 0, y = 0;
   if (command == "seed") {
     if (args.size() != 1 || !parseNumber(args[0], x) || x < 0 || x > UINT32_MAX) why = "expected a seed";

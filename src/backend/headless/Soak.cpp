@@ -1,5 +1,7 @@
 #include "backend/headless/Soak.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -8,7 +10,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 #include "backend/headless/HeadlessPlatform.h"
 #include "backend/headless/SoakInput.h"
@@ -61,8 +62,9 @@ bool paused(game::Game& game) {
 
 // What a failure report says about the game: where it stands and what is open.
 std::string describeState(game::Game& game) {
-  std::string text = "mode \"" + game.Form2->mode.Caption + "\", room " + std::to_string(game.Form1->currentRoom()) +
-                     ", runner " + (game.Form1->Runner.Enabled() ? "on" : "off") + " every " +
+  std::string text = "mode \"" + game.Form2->mode.Caption + "\", room " +
+                     std::to_string(game.Form1->currentRoom()) + ", runner " +
+                     (game.Form1->Runner.Enabled() ? "on" : "off") + " every " +
                      std::to_string(game.Form1->Runner.Interval()) + " ms, builder " +
                      (game.Form1->build.Enabled() ? "on" : "off") + ", windows:";
   for (const ui::Form* form : game.desktop.zOrder())
@@ -115,8 +117,8 @@ class Soak {
       } else if (paused(game)) {
         lastTickAt = now;
       } else if (now - lastTickAt > kHangMs) {
-        throw SoakFailure("hang: no runner tick for " + std::to_string(now - lastTickAt) + " ms of game time; " +
-                          describeState(game));
+        throw SoakFailure("hang: no runner tick for " + std::to_string(now - lastTickAt) +
+                          " ms of game time; " + describeState(game));
       }
       ticks_ = before + fires;
       check(game);
@@ -129,7 +131,8 @@ class Soak {
     game.run();
     ++games_;
     mix(digest_, "game over: room " + std::to_string(game.Form1->currentRoom()) + ", at " +
-                     std::to_string(game.Form2->posit.Tag) + ", protocol " + std::to_string(game.Form2->Memo2.Count()));
+                     std::to_string(game.Form2->posit.Tag) + ", protocol " +
+                     std::to_string(game.Form2->Memo2.Count()));
     // A game that ends before its runner ever ticks would restart for ever.
     gamesWithoutTicks_ = fires == 0 ? gamesWithoutTicks_ + 1 : 0;
     if (gamesWithoutTicks_ >= 3) throw SoakFailure("three games in a row ended before their runner ticked");
@@ -151,11 +154,12 @@ class Soak {
 
   void report(const std::string& when) {
     const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    std::printf("soak: %s: %lld ticks, %d games, wall %.1f s, RSS %lld MiB, peak RSS %lld MiB, "
-                "protocol %lld lines, queue %lld lines\n",
-                when.c_str(), static_cast<long long>(ticks_), games_, wall,
-                static_cast<long long>(memoryKb("VmRSS:") / 1024), static_cast<long long>(memoryKb("VmHWM:") / 1024),
-                static_cast<long long>(protocolLines_), static_cast<long long>(queueLines_));
+    std::printf(
+        "soak: %s: %lld ticks, %d games, wall %.1f s, RSS %lld MiB, peak RSS %lld MiB, "
+        "protocol %lld lines, queue %lld lines\n",
+        when.c_str(), static_cast<long long>(ticks_), games_, wall,
+        static_cast<long long>(memoryKb("VmRSS:") / 1024), static_cast<long long>(memoryKb("VmHWM:") / 1024),
+        static_cast<long long>(protocolLines_), static_cast<long long>(queueLines_));
     std::fflush(stdout);
   }
 

@@ -11,12 +11,13 @@ struct Area {
   int left, top, right, bottom;  // inclusive
   int weight;
 };
-constexpr std::array<Area, 3> kAreas{{{0, 0, 639, 479, 60}, {0, 400, 639, 479, 25}, {230, 190, 430, 350, 15}}};
+constexpr std::array<Area, 3> kAreas{
+    {{0, 0, 639, 479, 60}, {0, 400, 639, 479, 25}, {230, 190, 430, 350, 15}}};
 
 // Keys: Enter and Escape skip scenes and open or close the menu, so they come
 // most often; the rest reach the developer keys and the text fields.
-constexpr std::array<const char*, 12> kCommonKeys{
-    "Enter", "Escape", "Enter", "Escape", "Space", "Backspace", "Tab", "F1", "F5", "F11", "F12", "Y"};
+constexpr std::array<const char*, 12> kCommonKeys{"Enter", "Escape", "Enter", "Escape", "Space", "Backspace",
+                                                  "Tab",   "F1",     "F5",    "F11",    "F12",   "Y"};
 
 struct Weighted {
   ReplayAction::Kind kind;

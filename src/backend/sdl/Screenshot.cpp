@@ -23,8 +23,10 @@ ScreenshotResult saveScreenshot(const gfx::Bitmap& picture, const std::string& d
   std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
   const std::string base = dir + "/kroxl-" + stamp;
   result.path = base + ".png";
-  for (int n = 2; std::filesystem::exists(result.path, error); ++n) result.path = base + "-" + std::to_string(n) + ".png";
-  if (const sys::Result<void> written = gfx::savePng(result.path, picture); !written) result.error = written.error().message;
+  for (int n = 2; std::filesystem::exists(result.path, error); ++n)
+    result.path = base + "-" + std::to_string(n) + ".png";
+  if (const sys::Result<void> written = gfx::savePng(result.path, picture); !written)
+    result.error = written.error().message;
   return result;
 }
 

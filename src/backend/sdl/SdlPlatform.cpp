@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "backend/sdl/SdlKeys.h"
 #include "backend/sdl/Screenshot.h"
+#include "backend/sdl/SdlKeys.h"
 #include "sys/SystemInfo.h"
 #include "ui/Desktop.h"
 #include "ui/Form.h"
