@@ -13,7 +13,7 @@ deps:
 	@tools/install-deps
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 configure: $(BUILD)/build.ninja
 
@@ -33,6 +33,9 @@ PREFIX ?= /usr/local
 install: program
 	umask 022 && cmake --install $(BUILD) --prefix $(PREFIX)
 
+# The trees make test configures treat warnings as errors (the player's
+# build of make run does not: a newer compiler's new warning must not stop it).
+test: CMAKE_OPTIONS += -DKROXL_WERROR=ON
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 	$(MAKE) test-asan
@@ -43,7 +46,7 @@ test: build
 # build and the run short; the benchmarks are not built there.
 test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" \
-	  -DKROXL_ASAN=ON -DKROXL_BENCH=OFF
+	  -DKROXL_ASAN=ON -DKROXL_BENCH=OFF -DKROXL_WERROR=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --output-on-failure -j $(JOBS) --timeout 1200
@@ -54,7 +57,7 @@ test-asan: deps
 test-fuzz: build
 	@if fuzz/have-libfuzzer; then \
 	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DKROXL_FUZZ=ON -DKROXL_BENCH=OFF -DKROXL_FUZZ_GAME_DIR=$(CURDIR)/$(BUILD)/game && \
+	    -DKROXL_FUZZ=ON -DKROXL_BENCH=OFF -DKROXL_WERROR=ON -DKROXL_FUZZ_GAME_DIR=$(CURDIR)/$(BUILD)/game && \
 	  cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets && \
 	  cd $(FUZZ_BUILD) && ctest --output-on-failure -j $(JOBS) -R '^fuzz\.' --timeout 600; \
 	else echo "test-fuzz: no clang with libFuzzer here, the fuzz targets are skipped"; fi
