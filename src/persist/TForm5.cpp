@@ -174,7 +174,12 @@ void TForm5::Image3Click() {
 }
 
 void TForm5::Memo1Change() {
-  game.Form1->drawOverlay(game.Form1->dataPath("\\graphic\\error.bmp"), 5, 350);
+  // The picture only marks that the list has a new line; one that cannot be
+  // read must not take the program down with the report it marks.
+  try {
+    game.Form1->drawOverlay(game.Form1->dataPath("\\graphic\\error.bmp"), 5, 350);
+  } catch (const gfx::PictureError&) {
+  }
 }
 
 void TForm5::showMemory() {

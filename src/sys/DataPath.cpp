@@ -132,6 +132,8 @@ std::string resolvePath(const std::string& gamePath) {
 }
 
 int64_t fileSize(const std::string& gamePath) {
+  // The system would read such a name only up to the NUL: another file.
+  if (gamePath.find('\0') != std::string::npos) return -1;
   auto parts = splitParts(gamePath);
   if (parts.empty()) return -1;
   auto sizeOf = [](const std::string& path) -> int64_t {

@@ -17,7 +17,7 @@ namespace sys {
 std::string resolvePath(const std::string& gamePath);
 
 // The size in bytes of the first file or directory entry that the path names,
-// or -1 when none matches. Wildcards (* and ?) in the last part are honoured,
+// or -1 when none matches (as for a name with a NUL byte). Wildcards (* and ?) in the last part are honoured,
 // as a directory search does; a directory counts as size 0.
 int64_t fileSize(const std::string& gamePath);
 

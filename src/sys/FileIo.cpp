@@ -11,6 +11,8 @@
 namespace sys {
 
 Result<int> openRegularFile(const std::string& path) {
+  // The system would open the name only up to the NUL: another file.
+  if (path.find('\0') != std::string::npos) return Error::inFile(path, "a NUL byte in the name");
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return Error::inFile(path, std::strerror(errno));
   struct stat st {};

@@ -222,6 +222,21 @@ TEST_F(StartUpTest, OddOptionsFilesAreReadWithoutHarm) {
   EXPECT_TRUE(g().Form10->CheckBox5.Checked());  // the reader stopped before the music lines
 }
 
+// A data root from the options file that names no usable folder: one cut
+// short by a NUL byte (the system would read "/"), and one whose error
+// picture is a folder. The start-up reports what it misses and goes on; the
+// error list's picture was read from either and ended the program.
+TEST_F(StartUpTest, ADataRootThatIsNoFolderOfTheGameIsReportedWithoutHarm) {
+  testsupport::TempDir other;
+  std::filesystem::create_directories(std::filesystem::path(other.path()) / "graphic" / "error.bmp");
+  for (const std::string& root : {std::string("/\0\0work", 7), other.path()}) {
+    writeOptions({{34, root}, {37, "true"}});
+    createGame();
+    f1().STARTTimer();
+    EXPECT_FALSE(errors().empty()) << root;
+  }
+}
+
 TEST_F(StartUpTest, AnIncompleteVoiceRecordIsSkipped) {
   std::filesystem::remove(dir.path() + "/source");
   std::filesystem::create_directories(dir.path() + "/source/voice");
