@@ -2,8 +2,9 @@
 #include <string>
 #include <string_view>
 
-// Text is UTF-8 inside the program; files keep the Windows-1252 encoding of the
-// original game so that options, save games and scripts stay byte-compatible.
+// Text is UTF-8 inside the program; files keep the game's Windows-1252
+// encoding, so that options, save games and scripts stay byte for byte as
+// players and authors have them.
 namespace sys {
 
 // Every byte maps to one code point (the five holes of Windows-1252 map to the
