@@ -7,7 +7,14 @@
 namespace backend {
 namespace {
 
-bool parseInt(const std::string& word, int64_t& value) {
+std::string trimRight(std::string s) {
+  while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
+  return s;
+}
+
+}  // namespace
+
+bool parseReplayNumber(const std::string& word, int64_t& value) {
   if (word.empty()) return false;
   size_t used = 0;
   try {
@@ -17,13 +24,6 @@ bool parseInt(const std::string& word, int64_t& value) {
   }
   return used == word.size();
 }
-
-std::string trimRight(std::string s) {
-  while (!s.empty() && (s.back() == '\r' || s.back() == ' ' || s.back() == '\t')) s.pop_back();
-  return s;
-}
-
-}  // namespace
 
 sys::Result<ReplayScript> parseReplay(const std::string& text) {
   ReplayScript script;
@@ -50,7 +50,7 @@ sys::Result<ReplayScript> parseReplay(const std::string& text) {
       if (args.size() != from + count) return false;
       for (size_t i = from; i < args.size(); ++i) {
         int64_t v = 0;
-        if (!parseInt(args[i], v)) return false;
+        if (!parseReplayNumber(args[i], v)) return false;
         out.push_back(v);
       }
       return true;

@@ -59,6 +59,9 @@ sys::Result<ReplayScript> loadReplay(const std::string& path);
 // The virtual-key code of a key name of the replay ("Enter", "Escape", "A",
 // "F5"); 0 for an unknown name. And back: "" for a code without a name.
 int keyCodeFromName(const std::string& name);
+
+// A whole number of a replay line, all of the word and within 64 bits.
+bool parseReplayNumber(const std::string& word, int64_t& value);
 std::string keyNameFromCode(int code);
 
 // The lines --record adds to the format: the session's settings (seed,

@@ -2,7 +2,6 @@
 // --record writes them, the session's settings, and the key names.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
 
 #include "backend/headless/Replay.h"
@@ -24,13 +23,6 @@ const std::pair<const char*, int> kKeyNames[] = {
     {"Return", ui::vk::Return}};
 
 const char* const kButtonNames[] = {"left", "right", "middle"};
-
-bool parseNumber(const std::string& word, long long& value) {
-  if (word.empty()) return false;
-  char* end = nullptr;
-  value = std::strtoll(word.c_str(), &end, 10);
-  return *end == '\0';
-}
 
 // The modifier words after the fixed arguments: shift, ctrl, alt.
 bool parseModifiers(const std::vector<std::string>& args, size_t from, ui::Shift& shift) {
@@ -74,8 +66,8 @@ int keyCodeFromName(const std::string& name) {
     if (name == keyName) return code;
   if (name.size() == 1 && ((name[0] >= 'A' && name[0] <= 'Z') || (name[0] >= '0' && name[0] <= '9')))
     return name[0];
-  long long n = 0;
-  if (name.size() >= 2 && name[0] == 'F' && parseNumber(name.substr(1), n) && n >= 1 && n <= 12)
+  int64_t n = 0;
+  if (name.size() >= 2 && name[0] == 'F' && parseReplayNumber(name.substr(1), n) && n >= 1 && n <= 12)
     return ui::vk::F1 + static_cast<int>(n) - 1;
   return 0;
 }
@@ -92,9 +84,10 @@ std::string keyNameFromCode(int code) {
 RecordedLine parseRecordedLine(const std::string& command, const std::vector<std::string>& args,
                                const std::string& line, ReplayAction& a, ReplayScript& script,
                                std::string& why) {
-  long long x = 0, y = 0;
+  int64_t x = 0, y = 0;
   if (command == "seed") {
-    if (args.size() != 1 || !parseNumber(args[0], x) || x < 0 || x > UINT32_MAX) why = "expected a seed";
+    if (args.size() != 1 || !parseReplayNumber(args[0], x) || x < 0 || x > UINT32_MAX)
+      why = "expected a seed";
     script.seed = static_cast<uint32_t>(x);
     return RecordedLine::Setting;
   }
@@ -108,7 +101,8 @@ RecordedLine parseRecordedLine(const std::string& command, const std::vector<std
     return RecordedLine::Setting;
   }
   if (command == "depth") {
-    if (args.size() != 1 || !parseNumber(args[0], x) || x < 1 || x > 64) why = "expected bits per pixel";
+    if (args.size() != 1 || !parseReplayNumber(args[0], x) || x < 1 || x > 64)
+      why = "expected bits per pixel";
     script.depth = static_cast<int>(x);
     return RecordedLine::Setting;
   }
@@ -132,7 +126,7 @@ RecordedLine parseRecordedLine(const std::string& command, const std::vector<std
     a.kind = command == "down" ? Kind::Down : Kind::Up;
     size_t b = 0;
     while (b < 3 && (args.empty() || args[0] != kButtonNames[b])) ++b;
-    if (b == 3 || args.size() < 3 || !parseNumber(args[1], x) || !parseNumber(args[2], y) ||
+    if (b == 3 || args.size() < 3 || !parseReplayNumber(args[1], x) || !parseReplayNumber(args[2], y) ||
         !parseModifiers(args, 3, a.shift))
       why = "expected left|right|middle X Y and modifiers";
     a.button = static_cast<ui::MouseButton>(b % 3);
@@ -149,7 +143,7 @@ RecordedLine parseRecordedLine(const std::string& command, const std::vector<std
   // "move X Y" is the replay's own; with modifier words after it, it is ours.
   if (command == "move" && args.size() > 2) {
     a.kind = Kind::Move;
-    if (!parseNumber(args[0], x) || !parseNumber(args[1], y) || !parseModifiers(args, 2, a.shift))
+    if (!parseReplayNumber(args[0], x) || !parseReplayNumber(args[1], y) || !parseModifiers(args, 2, a.shift))
       why = "expected X Y and modifiers";
     a.x = static_cast<int>(x);
     a.y = static_cast<int>(y);
